@@ -1,0 +1,12 @@
+#pragma once
+// Everything the WAV engine offers.
+#include "Channels.h"
+#include "EngineHost.h"
+#include "Fade.h"
+#include "Fmt16.h"
+#include "Silence.h"
+#include "SizeChecks.h"
+#include "WavAppend.h"
+#include "WavCopy.h"
+#include "WavInfo.h"
+#include "WorkBuffers.h"

@@ -1,0 +1,106 @@
+#include "WavFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// Counts a call of one kind down to the armed failure.
+bool faultDue(int64_t& counter)
+{
+    if (counter <= 0) return false;
+    return --counter == 0;
+}
+
+int seek64(std::FILE* f, int64_t offset, int whence)
+{
+#ifdef _WIN32
+    return _fseeki64(f, offset, whence);
+#else
+    return fseeko(f, static_cast<off_t>(offset), whence);
+#endif
+}
+
+int64_t tell64(std::FILE* f)
+{
+#ifdef _WIN32
+    return _ftelli64(f);
+#else
+    return static_cast<int64_t>(ftello(f));
+#endif
+}
+
+}  // namespace
+
+bool WavFile::open(const std::string& path, Mode mode)
+{
+    close();
+    const char* how = mode == Mode::Read ? "rb" : mode == Mode::ReadWrite ? "r+b" : "w+b";
+    std::error_code ec;
+    if (mode != Mode::Create && std::filesystem::is_directory(path, ec)) return false;
+    file_ = std::fopen(path.c_str(), how);
+    if (!file_) return false;
+    // Data moves in large blocks; the stream's own buffer would only copy it twice.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    last_ = LastOp::None;
+    return true;
+}
+
+void WavFile::close()
+{
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+}
+
+// A stream open for update needs a positioning call between reading and writing.
+void WavFile::switchTo(LastOp op)
+{
+    if (last_ != LastOp::None && last_ != op) seek64(file_, 0, SEEK_CUR);
+    last_ = op;
+}
+
+int64_t WavFile::read(void* buffer, int64_t n)
+{
+    if (!file_ || n <= 0) return 0;
+    switchTo(LastOp::Read);
+    int64_t want = faultDue(FileFaults::failRead) ? n - 1 : n;
+    if (want <= 0) return 0;
+    return static_cast<int64_t>(std::fread(buffer, 1, static_cast<size_t>(want), file_));
+}
+
+int64_t WavFile::write(const void* buffer, int64_t n)
+{
+    if (!file_ || n <= 0) return 0;
+    switchTo(LastOp::Write);
+    int64_t want = faultDue(FileFaults::failWrite) ? n - 1 : n;
+    if (want <= 0) return 0;
+    return static_cast<int64_t>(std::fwrite(buffer, 1, static_cast<size_t>(want), file_));
+}
+
+bool WavFile::rawSeek(int64_t offset, int whence)
+{
+    if (!file_) return false;
+    if (faultDue(FileFaults::failSeek)) return false;
+    last_ = LastOp::None;
+    return seek64(file_, offset, whence) == 0;
+}
+
+bool WavFile::seek(int64_t position) { return position >= 0 && rawSeek(position, SEEK_SET); }
+
+bool WavFile::seekBy(int64_t delta)
+{
+    int64_t here = position();
+    return here >= 0 && here + delta >= 0 && rawSeek(delta, SEEK_CUR);
+}
+
+int64_t WavFile::seekEnd() { return rawSeek(0, SEEK_END) ? position() : -1; }
+
+int64_t WavFile::position() { return file_ ? tell64(file_) : -1; }
+
+bool DeleteWavFile(const std::string& path)
+{
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    return !std::filesystem::exists(path, ec);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The engine's file layer: one open file, closed on every way out, with 64-bit
+// positions. Reads and writes report how many bytes they moved, so that every
+// caller can tell a short read or write from a whole one.
+//
+// FileFaults is the test seam: it makes the Nth read, write or seek from now
+// fail (a read or write then moves fewer bytes than asked, a seek reports
+// failure), so that every failure message of the engine can be reached.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+struct FileFaults {
+    // 1 = the next call of that kind fails, 2 = the one after, ...; 0 = off.
+    static inline int64_t failRead = 0;
+    static inline int64_t failWrite = 0;
+    static inline int64_t failSeek = 0;
+    static void reset() { failRead = failWrite = failSeek = 0; }
+};
+
+class WavFile {
+public:
+    enum class Mode {
+        Read,       // existing file, read only
+        ReadWrite,  // existing file, read and write in place
+        Create,     // new file (an existing one is replaced), read and write
+    };
+
+    WavFile() = default;
+    WavFile(const WavFile&) = delete;
+    WavFile& operator=(const WavFile&) = delete;
+    ~WavFile() { close(); }
+
+    bool open(const std::string& path, Mode mode);
+    bool isOpen() const { return file_ != nullptr; }
+    void close();
+
+    // Bytes actually read (fewer than n at the end of the file or on failure).
+    int64_t read(void* buffer, int64_t n);
+    // Bytes actually written.
+    int64_t write(const void* buffer, int64_t n);
+    // Moves to an absolute position; false when the move failed.
+    bool seek(int64_t position);
+    // Moves relative to the current position; false when the move failed.
+    bool seekBy(int64_t delta);
+    // Moves to the end; returns the new position (the file's length) or -1.
+    int64_t seekEnd();
+    // The current position, or -1.
+    int64_t position();
+
+private:
+    enum class LastOp { None, Read, Write };
+    bool rawSeek(int64_t offset, int whence);
+    void switchTo(LastOp op);
+
+    std::FILE* file_ = nullptr;
+    LastOp last_ = LastOp::None;
+};
+
+// Removes a file; true when it is gone afterwards.
+bool DeleteWavFile(const std::string& path);
