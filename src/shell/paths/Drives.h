@@ -1,6 +1,8 @@
 #pragma once
 // Drives: the mounted real file systems, named by their mount points.
 #include <cstdint>
+#include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,23 @@ struct Drive {
     std::string root;  // mount point with its trailing separator, e.g. "/" or "/media/usb/"
     DriveType type = DriveType::Fixed;
 };
+
+// One line of the system's mount table.
+struct Mount {
+    std::string source;   // device or remote resource, e.g. "/dev/sda1", "server:/export"
+    std::string point;    // mount point, without trailing separator except for "/"
+    std::string type;     // file system type, e.g. "ext4", "nfs", "tmpfs"
+    std::string options;  // comma-separated mount options
+};
+
+// The lines of a mount table in the /proc/self/mounts layout (octal escapes
+// such as "\040" decoded), in table order.
+std::vector<Mount> ParseMounts(std::istream& table);
+// The system's mount table; empty where there is none to read.
+std::vector<Mount> ReadMounts();
+// The drive type of a mounted file system, or nothing for a pseudo file
+// system (proc, sysfs, cgroup, ...) and for system runtime memory disks.
+std::optional<DriveType> DriveTypeOfMount(const Mount& mount);
 
 // The mounted real file systems (no pseudo file systems), by mount point.
 std::vector<Drive> ListDrives();
@@ -24,3 +43,10 @@ int64_t DriveTotalSize(const std::string& drive);
 std::string DriveLabelText(const std::string& drive);
 // The connected resource of a network drive, otherwise DriveLabelText.
 std::string DriveRemoteName(const std::string& drive);
+// The name of a drive in the drive list: DriveRemoteName for a network
+// drive, DriveLabelText for every other type.
+std::string DriveName(const Drive& drive);
+
+// The volume label of a block device from a folder of label links such as
+// /dev/disk/by-label (link names escaped as "\x20"); empty when none links to it.
+std::string VolumeLabel(const std::string& device, const std::string& labelFolder = "/dev/disk/by-label");
