@@ -1,0 +1,67 @@
+#include "BlockCopy.h"
+
+bool PlanBlocks(const WavHead& head, const HeadTexts& texts, int64_t bufSize, int64_t frameBytes,
+                BlockPlan& plan, std::string& err)
+{
+    int32_t bytesPerSec = head.bytesPerSec();
+    if (bytesPerSec <= 0) {
+        err = texts.bytesPerSec();
+        return false;
+    }
+    int64_t per40ms = BytesPer40ms(bytesPerSec);
+    if (per40ms <= 0) {
+        err = texts.bytesPer40ms();
+        return false;
+    }
+    int64_t load = LoadSize(per40ms, bufSize);
+    if (frameBytes > 1) load -= load % frameBytes;
+    if (load <= 0) {
+        err = texts.blockSize();
+        return false;
+    }
+    if (head.bitsPerSample == 0) {
+        err = texts.badSample();
+        return false;
+    }
+    plan.load = load;
+    plan.count = head.dataSize / load;
+    plan.rest = head.dataSize % load;
+    return true;
+}
+
+namespace {
+
+enum class Moved { All, ShortRead, ShortWrite };
+
+Moved moveLoad(WavFile& in, WavFile& out, uint8_t* bytes, int64_t n, const BlockTransform& transform,
+               int64_t& written)
+{
+    if (in.read(bytes, n) != n) return Moved::ShortRead;
+    int64_t keep = transform ? transform(bytes, n) : n;
+    if (out.write(bytes, keep) != keep) return Moved::ShortWrite;
+    written += keep;
+    return Moved::All;
+}
+
+bool report(Moved moved, const HeadTexts& texts, const char* suffix, std::string& err)
+{
+    if (moved == Moved::ShortRead) err = texts.readFailed() + suffix;
+    if (moved == Moved::ShortWrite) err = texts.writeFailed() + suffix;
+    return moved == Moved::All;
+}
+
+}  // namespace
+
+bool CopyBlocks(WavFile& in, WavFile& out, const CopyBuffer& buffer, const BlockPlan& plan,
+                const HeadTexts& texts, std::string& err, int64_t& written,
+                const BlockTransform& transform)
+{
+    written = 0;
+    uint8_t* bytes = buffer.bytes.get();
+    for (int64_t i = 0; i < plan.count; ++i)
+        if (!report(moveLoad(in, out, bytes, plan.load, transform, written), texts, "", err))
+            return false;
+    if (plan.rest > 0)
+        return report(moveLoad(in, out, bytes, plan.rest, transform, written), texts, "_A", err);
+    return true;
+}

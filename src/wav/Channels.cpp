@@ -1,0 +1,194 @@
+#include "Channels.h"
+
+#include <algorithm>
+#include <cstring>
+#include <type_traits>
+
+#include "BlockCopy.h"
+#include "Bytes.h"
+#include "CopySteps.h"
+#include "WavOutput.h"
+
+namespace {
+
+const char* const SplitDefaultText = "WAVファイル変換に失敗しました・・・LR";
+const char* const SwapDefaultText = "WAVファイルLR反転に失敗しました・・・RV";
+const char* const AvgBytesText = "AvgBytesPerSecが異状です・・・LR";
+
+// The layout of a stereo frame: two samples of `width` bytes at its start,
+// frames `align` bytes apart.
+struct FrameLayout {
+    int64_t width;
+    int64_t align;
+};
+
+// Runs a frame kernel with the sample width and the frame step as
+// compile-time constants for the usual shapes (samples of 1 to 4 bytes, packed
+// two to a frame), so that its loop compiles to plain loads and stores, and as
+// run-time values otherwise.
+template <class Kernel>
+void withFrameShape(const FrameLayout& frame, Kernel&& kernel)
+{
+    auto packedOrNot = [&](auto width) {
+        if (frame.align == 2 * width)
+            kernel(width, std::integral_constant<int64_t, 2 * width>{});
+        else
+            kernel(width, frame.align);
+    };
+    switch (frame.width) {
+    case 1: packedOrNot(std::integral_constant<int64_t, 1>{}); break;
+    case 2: packedOrNot(std::integral_constant<int64_t, 2>{}); break;
+    case 3: packedOrNot(std::integral_constant<int64_t, 3>{}); break;
+    case 4: packedOrNot(std::integral_constant<int64_t, 4>{}); break;
+    default: kernel(frame.width, frame.align); break;
+    }
+}
+
+// Moves the left (offset 0) or right (offset width) sample of every whole
+// frame to the front of the load, in order; returns the bytes picked. The
+// write position never passes the read position, so one buffer serves. A
+// partial frame at the end is dropped: the output holds whole samples only.
+int64_t pickChannel(uint8_t* bytes, int64_t n, const FrameLayout& frame, bool left)
+{
+    int64_t frames = n / frame.align;
+    int64_t offset = left ? 0 : frame.width;
+    withFrameShape(frame, [&](auto width, auto step) {
+        for (int64_t i = 0; i < frames; ++i)
+            std::memmove(bytes + i * width, bytes + offset + i * step, static_cast<size_t>(width));
+    });
+    return frames * frame.width;
+}
+
+// Exchanges two samples of `width` bytes that do not overlap; a width known at
+// compile time goes through registers.
+template <class Width>
+void exchange(uint8_t* a, uint8_t* b, Width width)
+{
+    if constexpr (std::is_integral_v<Width>) {
+        std::swap_ranges(a, a + width, b);
+    } else {
+        uint8_t held[Width::value];
+        std::memcpy(held, a, Width::value);
+        std::memcpy(a, b, Width::value);
+        std::memcpy(b, held, Width::value);
+    }
+}
+
+// Exchanges the two samples at the start of every whole frame; the bytes of a
+// partial frame at the end stay as they are. Returns n: every byte is written.
+int64_t swapChannels(uint8_t* bytes, int64_t n, const FrameLayout& frame)
+{
+    int64_t frames = n / frame.align;
+    withFrameShape(frame, [&](auto width, auto step) {
+        for (int64_t i = 0; i < frames; ++i) {
+            uint8_t* first = bytes + i * step;
+            exchange(first, first + width, width);
+        }
+    });
+    return n;
+}
+
+// What both routines ask of a source before its samples are moved: PCM data,
+// two channels, a workable copy block, and frames wide enough for two whole
+// samples (a malformed header must not make the pick or the swap reach
+// beyond a frame).
+bool checkStereoSource(const WavHead& head, const HeadTexts& texts, const CopyBuffer& buffer,
+                       BlockPlan& plan, FrameLayout& frame, std::string& err)
+{
+    if (!CheckDataAndFormat(head, texts, err)) return false;
+    if (head.channels != 2) {
+        err = texts.notStereo();
+        return false;
+    }
+    if (!PlanBlocks(head, texts, buffer.size, head.blockAlign, plan, err)) return false;
+    frame = {head.bytesPerSample(), head.blockAlign};
+    if (frame.align < 2 * frame.width) {
+        err = texts.badSample();
+        return false;
+    }
+    return true;
+}
+
+// The mono header: channels, average bytes per second and block align halved.
+bool halveFormat(WavHead& head, std::string& err)
+{
+    uint8_t* body = head.buf.data() + head.fmtBody;
+    PutU16(body + 2, static_cast<uint16_t>(GetU16(body + 2) / 2));
+    uint32_t avgBytesPerSec = GetU32(body + 8);
+    if (avgBytesPerSec == 0) {
+        err = AvgBytesText;
+        return false;
+    }
+    PutU32(body + 8, avgBytesPerSec / 2);
+    PutU16(body + 12, static_cast<uint16_t>(GetU16(body + 12) / 2));
+    return true;
+}
+
+bool splitChannel(const std::string& sourceFileName, const std::string& targetFileName, bool left,
+                  std::string& err)
+{
+    const HeadTexts texts("LR");
+    CopyBuffer buffer;
+    WavFile source;
+    WavHead head;
+    if (!OpenAndWalk(source, sourceFileName, WavFile::Mode::Read, texts, head, err, {.wholeFmt = true}))
+        return false;
+    BlockPlan plan;
+    FrameLayout frame{};
+    if (!checkStereoSource(head, texts, buffer, plan, frame, err)) return false;
+    if (!source.seek(head.dataStart)) {
+        err = texts.offsetOutOfRange();
+        return false;
+    }
+    WavFile target;
+    if (!CreateTarget(target, targetFileName, texts, err)) return false;
+    if (!halveFormat(head, err)) return false;
+    if (!WriteTargetHead(target, head, head.fmtEnd())) {
+        err = texts.headerWriteFailed();
+        return false;
+    }
+    int64_t written = 0;
+    auto pick = [&](uint8_t* bytes, int64_t n) { return pickChannel(bytes, n, frame, left); };
+    if (!CopyBlocks(source, target, buffer, plan, texts, err, written, pick)) return false;
+    return PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written));
+}
+
+bool swapFile(const std::string& sourceFileName, const std::string& targetFileName, std::string& err)
+{
+    const HeadTexts texts("RV");
+    CopyBuffer buffer;
+    WavFile source;
+    WavHead head;
+    if (!OpenAndWalk(source, sourceFileName, WavFile::Mode::Read, texts, head, err, {.wholeFmt = true}))
+        return false;
+    BlockPlan plan;
+    FrameLayout frame{};
+    if (!checkStereoSource(head, texts, buffer, plan, frame, err)) return false;
+    // The walk left the source at its first sample byte.
+    WavFile target;
+    if (!CreateTarget(target, targetFileName, texts, err)) return false;
+    if (!WriteTargetHead(target, head, head.fmtEnd())) {
+        err = texts.headerWriteFailed();
+        return false;
+    }
+    int64_t written = 0;
+    auto swap = [&](uint8_t* bytes, int64_t n) { return swapChannels(bytes, n, frame); };
+    if (!CopyBlocks(source, target, buffer, plan, texts, err, written, swap)) return false;
+    return PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written));
+}
+
+}  // namespace
+
+void WavSplitChannel(const std::string& sourceFileName, const std::string& targetFileName, bool left,
+                     std::string& ErrorText)
+{
+    RunRoutine(ErrorText, SplitDefaultText,
+               [&](std::string& err) { return splitChannel(sourceFileName, targetFileName, left, err); });
+}
+
+void WavSwapChannels(const std::string& sourceFileName, const std::string& targetFileName,
+                     std::string& ErrorText)
+{
+    RunRoutine(ErrorText, SwapDefaultText,
+               [&](std::string& err) { return swapFile(sourceFileName, targetFileName, err); });
+}

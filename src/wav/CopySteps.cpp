@@ -1,0 +1,25 @@
+#include "CopySteps.h"
+
+#include "WavOutput.h"
+
+bool OpenAndWalk(WavFile& file, const std::string& path, WavFile::Mode mode, const HeadTexts& texts,
+                 WavHead& head, std::string& err, WalkOptions options)
+{
+    if (!file.open(path, mode)) {
+        err = texts.openFailed(path);
+        return false;
+    }
+    return ReadWavHead(file, path, texts, head, err, options);
+}
+
+bool CreateTarget(WavFile& out, const std::string& path, const HeadTexts& texts, std::string& err)
+{
+    if (out.open(path, WavFile::Mode::Create)) return true;
+    err = texts.createFailed(path);
+    return false;
+}
+
+bool WriteTargetHead(WavFile& out, const WavHead& head, int64_t headBytes)
+{
+    return WriteAll(out, head.buf.data(), headBytes) && WriteDataHeader(out);
+}

@@ -1,0 +1,86 @@
+#include "Fmt16.h"
+
+#include "BlockCopy.h"
+#include "Bytes.h"
+#include "CopySteps.h"
+#include "WavOutput.h"
+
+namespace {
+
+const char* const DefaultText = "fmtヘッダー 18>>16変換に失敗しました・・・FC";
+const char* const AlreadyShortText = "fmt 16バイト、変換不要・・・FC";
+const char* const NotEighteenText = "fmt 18バイトではない、変換出来ません・・・FC";
+const char* const ExtensionText = "拡張情報サイズが、0では無いので変換できません・・・FC";
+const char* const FmtWriteText = "WAVファイルの書き出しに失敗しました・・・1FC";
+
+constexpr int64_t PcmFmtBytes = 16;
+
+// Data present, an 18-byte `fmt ` chunk with an empty extension, PCM: checked
+// in that order.
+bool checkEighteenBytePcm(const WavHead& head, const HeadTexts& texts, std::string& err)
+{
+    if (head.dataSize == 0) {
+        err = texts.noData();
+        return false;
+    }
+    if (head.fmtSize == 16) {
+        err = AlreadyShortText;
+        return false;
+    }
+    if (head.fmtSize != 18) {
+        err = NotEighteenText;
+        return false;
+    }
+    if (GetU16(head.buf.data() + head.fmtBody + PcmFmtBytes) != 0) {
+        err = ExtensionText;
+        return false;
+    }
+    if (head.formatTag != 1) {
+        err = texts.compressed();
+        return false;
+    }
+    return true;
+}
+
+bool fmt18To16(const std::string& sourceFileName, const std::string& targetFileName, std::string& err)
+{
+    const HeadTexts texts("FC");
+    CopyBuffer buffer;
+    WavFile source;
+    WavHead head;
+    if (!OpenAndWalk(source, sourceFileName, WavFile::Mode::Read, texts, head, err, {.wholeFmt = true}))
+        return false;
+    if (!checkEighteenBytePcm(head, texts, err)) return false;
+    BlockPlan plan;
+    if (!PlanBlocks(head, texts, buffer.size, 1, plan, err)) return false;
+    if (!source.seek(head.dataStart)) {
+        err = texts.offsetOutOfRange();
+        return false;
+    }
+    WavFile target;
+    if (!CreateTarget(target, targetFileName, texts, err)) return false;
+    // The head up to the end of the PCM format, with the chunk's size lowered
+    // to 16: exactly the two bytes of the extension size are dropped.
+    PutU32(head.buf.data() + head.fmtBody - 4, static_cast<uint32_t>(PcmFmtBytes));
+    int64_t fmtEnd = head.fmtBody + PcmFmtBytes;
+    if (!WriteAll(target, head.buf.data(), fmtEnd)) {
+        err = FmtWriteText;
+        return false;
+    }
+    if (!WriteDataHeader(target)) {
+        err = texts.headerWriteFailed();
+        return false;
+    }
+    int64_t written = 0;
+    if (!CopyBlocks(source, target, buffer, plan, texts, err, written)) return false;
+    return PatchSizes(target, fmtEnd + 4, static_cast<uint32_t>(written));
+}
+
+}  // namespace
+
+void WavFmt18To16(const std::string& sourceFileName, const std::string& targetFileName,
+                  std::string& ErrorText)
+{
+    RunRoutine(ErrorText, DefaultText,
+               [&](std::string& err) { return fmt18To16(sourceFileName, targetFileName, err); });
+}
