@@ -1,0 +1,158 @@
+#include "Fade.h"
+
+#include <algorithm>
+#include <new>
+
+#include "EngineHost.h"
+#include "FadeSteps.h"
+#include "Silence.h"
+#include "WavHead.h"
+#include "WavOutput.h"
+#include "WorkBuffers.h"
+
+namespace {
+
+const std::string FadeDefaultText = "WAVファイル変換に失敗しました・・・F ";
+const std::string OffsetOutText = "オフセットが範囲外です・・・";
+const std::string LoadReadText = "読み込みに失敗しました・・・";
+const std::string SeekBackText = "読み込みに失敗しました2・・・";
+const std::string LoadWriteText = "書き込みに失敗しました・・・";
+
+struct FadeLengths {
+    int64_t in = 0;
+    int64_t out = 0;
+};
+
+// Both fades fit into the whole seconds of sound available, the fade-in first;
+// negative lengths count as none.
+FadeLengths ClipFades(int64_t in, int64_t out, int64_t available)
+{
+    FadeLengths f{std::max<int64_t>(in, 0), std::max<int64_t>(out, 0)};
+    if (f.in > available) {
+        f.in = available;
+        f.out = 0;
+    } else {
+        f.out = std::min(f.out, available - f.in);
+    }
+    return f;
+}
+
+FadeFormat FadeFormatOf(const WavHead& head, int64_t bytesPerSec)
+{
+    FadeFormat f;
+    f.blockAlign = head.blockAlign;
+    f.bytesPerSample = head.bytesPerSample();
+    // Every channel of a frame is faded, as far as the frame holds it; samples
+    // wider than 32 bits are no PCM this routine knows and stay as they are.
+    f.samplesPerFrame = f.bytesPerSample <= 4 ? std::min<int64_t>(head.channels, head.blockAlign / f.bytesPerSample) : 0;
+    f.stepBytes = bytesPerSec / 100;
+    f.longStep = f.stepBytes == 110 ? 111 : f.stepBytes == 220 ? 221 : 0;
+    return f;
+}
+
+// One fade region of the data and the texts of its failures ("F_IN", "F_OUT").
+struct FadeRegion {
+    int64_t start = 0;
+    int64_t bytes = 0;
+    int64_t seconds = 0;
+    bool rising = true;
+    std::string tag;
+};
+
+// Reads one load, scales it and writes it back in its place.
+bool FadeLoad(WavFile& file, FadeCourse& course, uint8_t* bytes, int64_t n, const std::string& tag,
+              std::string& err)
+{
+    if (file.read(bytes, n) != n) {
+        err = LoadReadText + tag;
+        return false;
+    }
+    if (!file.seekBy(-n)) {
+        err = SeekBackText + tag;
+        return false;
+    }
+    course.scale(bytes, n);
+    if (!WriteAll(file, bytes, n)) {
+        err = LoadWriteText + tag;
+        return false;
+    }
+    return true;
+}
+
+bool FadeRegionInPlace(WavFile& file, const FadeRegion& region, const FadeFormat& format, uint8_t* bytes,
+                       int64_t load, std::string& err)
+{
+    if (!file.seek(region.start) || file.position() != region.start) {
+        err = OffsetOutText + region.tag;
+        return false;
+    }
+    if (region.seconds <= 0) return true;
+    FadeCourse course(format, region.seconds * 100, region.rising);
+    for (int64_t i = 0; i < region.bytes / load; ++i)
+        if (!FadeLoad(file, course, bytes, load, region.tag, err)) return false;
+    const int64_t rest = region.bytes % load;
+    return rest == 0 || FadeLoad(file, course, bytes, rest, region.tag + "_A", err);
+}
+
+bool FadeFile(const std::string& fileName, int64_t fadeInSeconds, int64_t fadeOutSeconds, int64_t headSeconds,
+              int64_t headTenths, const Buffer& work, int64_t workSize, std::string& err)
+{
+    const HeadTexts texts("F");
+    WavFile file;
+    if (!file.open(fileName, WavFile::Mode::ReadWrite)) {
+        err = texts.openFailed(fileName);
+        return false;
+    }
+    WavHead head;
+    if (!ReadWavHead(file, fileName, texts, head, err) || !CheckDataAndFormat(head, texts, err)) return false;
+    const int64_t bytesPerSec = static_cast<int64_t>(head.sampleRate) * head.blockAlign;
+    if (bytesPerSec <= 0) {
+        err = texts.bytesPerSec();
+        return false;
+    }
+    // The fade-in begins behind the head silence that stands at the front.
+    const int64_t dataSize = head.dataSize;
+    const int64_t skip = std::min(SilenceBytes(head.sampleRate, head.blockAlign, headSeconds, headTenths), dataSize);
+    const FadeLengths fades = ClipFades(fadeInSeconds, fadeOutSeconds, (dataSize - skip) / bytesPerSec);
+
+    const int64_t per40ms = BytesPer40ms(bytesPerSec);
+    const int64_t load = LoadSize(per40ms, workSize);
+    if (per40ms < 1) {
+        err = texts.bytesPer40ms();
+        return false;
+    }
+    if (load <= 0) {
+        err = texts.blockSize();
+        return false;
+    }
+    if (head.bitsPerSample == 0) {
+        err = texts.badSample();
+        return false;
+    }
+    const FadeFormat format = FadeFormatOf(head, bytesPerSec);
+    const int64_t outBytes = fades.out * bytesPerSec;
+    return FadeRegionInPlace(file, {head.dataStart + skip, fades.in * bytesPerSec, fades.in, true, "F_IN"},
+                             format, work.get(), load, err) &&
+           FadeRegionInPlace(file, {head.dataEnd() - outBytes, outBytes, fades.out, false, "F_OUT"}, format,
+                             work.get(), load, err);
+}
+
+}  // namespace
+
+void FadeInOut(const std::string& fileName, std::string& ErrorText, int64_t fadeInSeconds, int64_t fadeOutSeconds,
+               int64_t headSeconds, int64_t headTenths)
+{
+    const std::string defaultText =
+        FadeDefaultText + std::to_string(fadeInSeconds) + "/" + std::to_string(fadeOutSeconds);
+    ErrorText = defaultText;
+    ProcessPendingMessages();
+    try {
+        const int64_t workSize = WorkBufSize;
+        const Buffer work = AllocBuffer(workSize);
+        if (FadeFile(fileName, fadeInSeconds, fadeOutSeconds, headSeconds, headTenths, work, workSize, ErrorText))
+            ErrorText.clear();
+    } catch (const std::bad_alloc&) {
+        ErrorText = defaultText;
+    }
+    ProcessPendingMessages();
+}
