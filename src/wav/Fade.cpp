@@ -4,6 +4,7 @@
 #include <new>
 
 #include "EngineHost.h"
+#include "RoutineFrame.h"
 #include "FadeSteps.h"
 #include "Silence.h"
 #include "WavHead.h"
@@ -144,15 +145,11 @@ void FadeInOut(const std::string& fileName, std::string& ErrorText, int64_t fade
 {
     const std::string defaultText =
         FadeDefaultText + std::to_string(fadeInSeconds) + "/" + std::to_string(fadeOutSeconds);
-    ErrorText = defaultText;
-    ProcessPendingMessages();
-    try {
+    RunRoutine(ErrorText, defaultText, [&](std::string& err) {
+        ProcessPendingMessages();
         const int64_t workSize = WorkBufSize;
         const Buffer work = AllocBuffer(workSize);
-        if (FadeFile(fileName, fadeInSeconds, fadeOutSeconds, headSeconds, headTenths, work, workSize, ErrorText))
-            ErrorText.clear();
-    } catch (const std::bad_alloc&) {
-        ErrorText = defaultText;
-    }
+        return FadeFile(fileName, fadeInSeconds, fadeOutSeconds, headSeconds, headTenths, work, workSize, err);
+    });
     ProcessPendingMessages();
 }

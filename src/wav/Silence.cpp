@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "EngineHost.h"
+#include "RoutineFrame.h"
 #include "SafeCount.h"
 #include "WavHead.h"
 #include "WavOutput.h"
@@ -217,15 +218,11 @@ void AddHeadSilence(const std::string& sourceFileName, const std::string& target
                     int32_t seconds, int32_t tenths, std::string& ErrorText)
 {
     const std::string defaultText = HeadDefaultText + std::to_string(seconds) + "." + std::to_string(tenths);
-    ErrorText = defaultText;
-    ProcessPendingMessages();
-    try {
+    RunRoutine(ErrorText, defaultText, [&](std::string& err) {
+        ProcessPendingMessages();
         SilenceBuffer silence;
-        if (WriteHeadSilence(sourceFileName, targetFileName, seconds, tenths, silence, ErrorText))
-            ErrorText.clear();
-    } catch (const std::bad_alloc&) {
-        ErrorText = defaultText;
-    }
+        return WriteHeadSilence(sourceFileName, targetFileName, seconds, tenths, silence, err);
+    });
     ProcessPendingMessages();
 }
 
@@ -233,13 +230,10 @@ void AddTailSilence(const std::string& fileName, int32_t seconds, int32_t tenths
 {
     const std::string defaultText =
         TailDefaultText + std::to_string(seconds) + "." + std::to_string(tenths) + "\n" + fileName;
-    ErrorText = defaultText;
-    ProcessPendingMessages();
-    try {
+    RunRoutine(ErrorText, defaultText, [&](std::string& err) {
+        ProcessPendingMessages();
         SilenceBuffer silence;
-        if (WriteTailSilence(fileName, seconds, tenths, silence, ErrorText)) ErrorText.clear();
-    } catch (const std::bad_alloc&) {
-        ErrorText = defaultText;
-    }
+        return WriteTailSilence(fileName, seconds, tenths, silence, err);
+    });
     ProcessPendingMessages();
 }

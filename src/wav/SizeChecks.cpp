@@ -6,6 +6,7 @@
 
 #include "Drives.h"
 #include "EngineHost.h"
+#include "RoutineFrame.h"
 #include "SafeCount.h"
 #include "WavInfo.h"
 #include "WorkBuffers.h"
@@ -133,12 +134,7 @@ void CheckOutputSize(const std::string& sourceFileName, const std::string& targe
                      std::string& ErrorText, int64_t headSeconds, int64_t headTenths,
                      int64_t tailSeconds, int64_t tailTenths)
 {
-    ErrorText = SizeCheckDefaultText;
-    try {
-        if (OutputFits(sourceFileName, targetFileName, ErrorText, headSeconds, headTenths, tailSeconds,
-                       tailTenths))
-            ErrorText.clear();
-    } catch (const std::bad_alloc&) {
-        ErrorText = SizeCheckDefaultText;
-    }
+    RunRoutine(ErrorText, SizeCheckDefaultText, [&](std::string& err) {
+        return OutputFits(sourceFileName, targetFileName, err, headSeconds, headTenths, tailSeconds, tailTenths);
+    });
 }

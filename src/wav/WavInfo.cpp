@@ -4,6 +4,7 @@
 #include <new>
 
 #include "EngineHost.h"
+#include "RoutineFrame.h"
 #include "WavHead.h"
 
 WavInfoRecord WavInfo;
@@ -78,12 +79,9 @@ bool readInfo(const std::string& fileName, const HeadTexts& texts, std::string& 
 
 void GetWavInfo(const std::string& fileName, std::string& ErrorText)
 {
-    ErrorText = "WAVファイルデータ取得に失敗しました・・・GW";
-    ProcessPendingMessages();
-    try {
-        if (readInfo(fileName, HeadTexts("GW"), ErrorText)) ErrorText.clear();
-    } catch (const std::bad_alloc&) {
-        // The default text stands.
-    }
+    RunRoutine(ErrorText, "WAVファイルデータ取得に失敗しました・・・GW", [&](std::string& err) {
+        ProcessPendingMessages();
+        return readInfo(fileName, HeadTexts("GW"), err);
+    });
     ProcessPendingMessages();
 }
