@@ -141,7 +141,7 @@ bool splitChannel(const std::string& sourceFileName, const std::string& targetFi
         return false;
     }
     WavFile target;
-    if (!CreateTarget(target, targetFileName, texts, err)) return false;
+    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     if (!halveFormat(head, err)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {
         err = texts.headerWriteFailed();
@@ -166,7 +166,7 @@ bool swapFile(const std::string& sourceFileName, const std::string& targetFileNa
     if (!checkStereoSource(head, texts, buffer, plan, frame, err)) return false;
     // The walk left the source at its first sample byte.
     WavFile target;
-    if (!CreateTarget(target, targetFileName, texts, err)) return false;
+    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {
         err = texts.headerWriteFailed();
         return false;

@@ -12,9 +12,10 @@ bool OpenAndWalk(WavFile& file, const std::string& path, WavFile::Mode mode, con
     return ReadWavHead(file, path, texts, head, err, options);
 }
 
-bool CreateTarget(WavFile& out, const std::string& path, const HeadTexts& texts, std::string& err)
+bool CreateTarget(WavFile& out, const std::string& path, const std::string& sourcePath,
+                  const HeadTexts& texts, std::string& err)
 {
-    if (out.open(path, WavFile::Mode::Create)) return true;
+    if (!SameFile(path, sourcePath) && out.open(path, WavFile::Mode::Create)) return true;
     err = texts.createFailed(path);
     return false;
 }

@@ -14,8 +14,10 @@
 bool OpenAndWalk(WavFile& file, const std::string& path, WavFile::Mode mode, const HeadTexts& texts,
                  WavHead& head, std::string& err, WalkOptions options = {});
 
-// Creates (or replaces) a target file.
-bool CreateTarget(WavFile& out, const std::string& path, const HeadTexts& texts, std::string& err);
+// Creates (or replaces) a target file. A target that is the source itself is
+// refused: replacing it would destroy the source.
+bool CreateTarget(WavFile& out, const std::string& path, const std::string& sourcePath,
+                  const HeadTexts& texts, std::string& err);
 
 // Writes the first headBytes of a source's head, then "data" and a size of 0;
 // false when any of it was not written whole.

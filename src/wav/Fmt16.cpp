@@ -58,7 +58,7 @@ bool fmt18To16(const std::string& sourceFileName, const std::string& targetFileN
         return false;
     }
     WavFile target;
-    if (!CreateTarget(target, targetFileName, texts, err)) return false;
+    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     // The head up to the end of the PCM format, with the chunk's size lowered
     // to 16: exactly the two bytes of the extension size are dropped.
     PutU32(head.buf.data() + head.fmtBody - 4, static_cast<uint32_t>(PcmFmtBytes));

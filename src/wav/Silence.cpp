@@ -76,13 +76,6 @@ bool WriteSilenceParts(WavFile& out, const SilenceBuffer& silence, const Silence
     return true;
 }
 
-// True when both names lead to one existing file.
-bool SameFile(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
-}
-
 // Removes the target when the routine leaves without success. Declared before
 // the routine's files, it acts after they are closed.
 class TargetRemover {

@@ -25,7 +25,7 @@ bool copyWav(const std::string& sourceFileName, const std::string& targetFileNam
         return false;
     }
     WavFile target;
-    if (!CreateTarget(target, targetFileName, texts, err)) return false;
+    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {
         err = texts.headerWriteFailed();
         return false;

@@ -98,6 +98,12 @@ int64_t WavFile::seekEnd() { return rawSeek(0, SEEK_END) ? position() : -1; }
 
 int64_t WavFile::position() { return file_ ? tell64(file_) : -1; }
 
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
+
 bool DeleteWavFile(const std::string& path)
 {
     std::error_code ec;

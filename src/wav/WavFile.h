@@ -59,3 +59,6 @@ private:
 
 // Removes a file; true when it is gone afterwards.
 bool DeleteWavFile(const std::string& path);
+
+// True when both names lead to one existing file (also through links).
+bool SameFile(const std::string& a, const std::string& b);

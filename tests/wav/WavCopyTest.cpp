@@ -1,5 +1,7 @@
 // CopyWav: the normalised copy of a file's head and all of its samples.
 #include "CopyRoutineTest.h"
+#include "Channels.h"
+#include "Fmt16.h"
 #include "WavCopy.h"
 
 namespace {
@@ -109,3 +111,30 @@ TEST_F(WavCopyTest, TargetThatCannotBeCreated)
 }
 
 }  // namespace
+
+// Every routine that creates its target while it reads its source refuses a
+// target that is the source itself, also through a hard link, and keeps it.
+TEST_F(WavCopyTest, ATargetThatIsTheSourceIsRefusedAndKept)
+{
+    WavSpec wav;
+    wav.fmtExtra = {0, 0};
+    wav.data = NoiseBytes(400);
+    const Bytes original = wav.build();
+    const std::string path = dir.write("in.wav", original);
+    const std::string link = dir.file("link.wav");
+    std::filesystem::create_hard_link(path, link);
+    const std::vector<std::pair<Routine, std::string>> routines = {
+        {CopyWav, "WC2"},
+        {WavSwapChannels, "RV"},
+        {WavFmt18To16, "FC"},
+        {[](const std::string& s, const std::string& t, std::string& e) { WavSplitChannel(s, t, true, e); }, "LR"},
+    };
+    for (const auto& [routine, code] : routines) {
+        for (const std::string& target : {path, link}) {
+            std::string err;
+            routine(path, target, err);
+            EXPECT_EQ(err, "新規ファイルの作成にッ失敗しました・・・" + code + "\n" + target);
+            EXPECT_EQ(ReadFileBytes(path), original) << code;
+        }
+    }
+}

@@ -1,0 +1,21 @@
+// WavSplitChannel: one channel of a stereo file as a mono file.
+#include "Bytes.h"
+#include "Channels.h"
+#include "FuzzSupport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    InputParams params(data, size);
+    ChooseWorkBuffer(params.byte(0));
+    std::string source = WriteFuzzFile("source.wav", data, size);
+    std::string target = FreshFuzzPath("target.wav");
+    std::string err;
+    WavSplitChannel(source, target, (params.byte(1) & 1) != 0, err);
+    RequireUnchanged(source, data, size);
+    if (err.empty()) {
+        auto head = PeekHead(source);
+        Require(head && head->channels == 2, "a split succeeded on a source that is not stereo");
+        if (DataAfterFmt(*head)) Require(RequireNewLayout(target).channels == 1, "a split is not mono");
+    }
+    return 0;
+}

@@ -1,0 +1,21 @@
+// WavSwapChannels: a stereo copy with left and right exchanged.
+#include "Channels.h"
+#include "FuzzSupport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    InputParams params(data, size);
+    ChooseWorkBuffer(params.byte(0));
+    std::string source = WriteFuzzFile("source.wav", data, size);
+    std::string target = FreshFuzzPath("target.wav");
+    std::string err;
+    WavSwapChannels(source, target, err);
+    RequireUnchanged(source, data, size);
+    if (err.empty()) {
+        auto head = PeekHead(source);
+        Require(head && head->channels == 2, "a swap succeeded on a source that is not stereo");
+        if (DataAfterFmt(*head))
+            Require(RequireNewLayout(target).dataSize == head->dataSize, "a swap lost samples");
+    }
+    return 0;
+}

@@ -1,0 +1,34 @@
+// AddTailSilence: silence appended behind the data, in place.
+#include <limits>
+
+#include "FuzzSupport.h"
+#include "Silence.h"
+
+namespace {
+
+constexpr int32_t Min32 = std::numeric_limits<int32_t>::min();
+constexpr int32_t Max32 = std::numeric_limits<int32_t>::max();
+constexpr int32_t Seconds[] = {0, 1, 2, -1, Max32, Min32};
+constexpr int32_t Tenths[] = {0, 1, 2, 3, 5, 9, 10, 12, -1, Max32, Min32};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    InputParams params(data, size);
+    std::string file = WriteFuzzFile("file.wav", data, size);
+    auto head = PeekHead(file);
+    auto [seconds, tenths] = head ? BoundedSilence(*head, params.among(1, Seconds), params.among(2, Tenths))
+                                  : std::pair<int32_t, int32_t>{0, 0};
+    std::string err;
+    AddTailSilence(file, seconds, tenths, err);
+    if (!head) RequireUnchanged(file, data, size);
+    if (!err.empty()) return 0;
+    Require(head.has_value(), "silence was added to an unreadable file");
+    if (DataAfterFmt(*head)) {
+        WrittenLayout grown = RequireGrownLayout(file);
+        uint32_t silence = static_cast<uint32_t>(SilenceBytes(head->sampleRate, head->blockAlign, seconds, tenths));
+        Require(grown.dataSize == head->dataSize + silence, "tail silence is not the length asked for");
+    }
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The commands of vantro-wav: each runs exactly one engine routine with the
+// arguments given.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CliArgs.h"
+
+struct CliCommand {
+    std::string_view name;
+    std::string_view params;  // the argument names, blank-separated, as the usage shows them
+    // Runs the routine; ErrorText as the routine leaves it. May throw UsageError
+    // for a malformed argument, always before the routine starts.
+    void (*run)(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
+
+    size_t paramCount() const;
+};
+
+const std::vector<CliCommand>& CliCommands();
+
+// Checks the command word and the number of arguments, then runs the command.
+// Throws UsageError when either is wrong.
+void RunCommand(const std::string& name, const std::vector<std::string>& args,
+                std::string& ErrorText, std::FILE* out);
+
+// The usage text: the synopsis and one line per command.
+std::string UsageText();
