@@ -1,24 +1,81 @@
-// VANTRO: the desktop program.
+// VANTRO: the desktop program. Process start: the program's identity and
+// folders, then the uninstaller, a hand-over to the instance already running,
+// the installer window, or the main window.
 #include <QApplication>
-#include <QMainWindow>
+#include <QFileInfo>
+#include <QStringList>
 
 #include "EngineBinding.h"
+#include "Folders.h"
+#include "InstallerWindow.h"
+#include "Installation.h"
 #include "Mkdlg.h"
+#include "ProgramInfo.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "VANTRO_FM.h"
+
+namespace {
+
+// The installer window is single too, under a name of its own.
+const QString kInstallerClass = QStringLiteral("TVANTRO_SETUP");
+
+// The main window's socket is named after its class.
+QString MainWindowClass() { return QString::fromLatin1(TTALVO_VANTRO::staticMetaObject.className()); }
+
+// Listens as the running instance. False when another start took the name in
+// the meantime and has been handed the text instead; a name that cannot be
+// had at all leaves this start running without it.
+bool BecomeRunningInstance(SingleInstance& instance, const QString& handed)
+{
+    return instance.listen() || !instance.handOver(handed);
+}
+
+int RunMainWindow(QApplication& app, SingleInstance& instance, const QString& handed)
+{
+    if (!BecomeRunningInstance(instance, handed)) return 0;
+    TTALVO_VANTRO window;
+    BindEngineHost(*window.MKBoxDlg1);
+    QObject::connect(&instance, &SingleInstance::received, &window, [&window] { BringToFront(window); });
+    window.show();
+    return app.exec();
+}
+
+int RunInstaller(QApplication& app, SingleInstance& instance, const QString& handed)
+{
+    SingleInstance installer(SingleInstanceName(kInstallerClass));
+    if (installer.handOver(handed) || !BecomeRunningInstance(installer, handed)) return 0;
+    TInstallerWindow window;
+    QObject::connect(&installer, &SingleInstance::received, &window, [&window] { BringToFront(window); });
+    if (window.exec() != QDialog::Accepted) return 0;
+    return RunMainWindow(app, instance, handed);
+}
+
+int RunUninstaller()
+{
+    TMKBoxDlg box;
+    SettingsStore& store = settingsStore();
+    UninstallProgram(box, store, MakeShortcutPaths(ProgramInfo::Title, store.read(QStringLiteral("Group"))));
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("VANTRO");
+    QApplication::setApplicationName(ProgramInfo::Title);
+    QApplication::setApplicationVersion(QString::number(ProgramInfo::Version));
+    InitFolders(QCoreApplication::applicationFilePath().toStdString());
 
-    QMainWindow window;
-    window.setObjectName("TALVO_VANTRO");
-    window.setWindowTitle("VANTRO");
-    window.resize(800, 600);
+    const QStringList parameters = QCoreApplication::arguments().mid(1);
+    const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (IsUninstallStart(parameters, executable)) return RunUninstaller();
 
-    auto* messageBox = new TMKBoxDlg(&window);
-    messageBox->setObjectName("MKBoxDlg1");
-    BindEngineHost(*messageBox);
+    const QString handed = JoinedParameters(parameters);
+    SingleInstance instance(SingleInstanceName(MainWindowClass()));
+    if (instance.handOver(handed)) return 0;
 
-    window.show();
-    return app.exec();
+    if (InstallerNeeded(StoredVersion(settingsStore()), executable)) return RunInstaller(app, instance, handed);
+    return RunMainWindow(app, instance, handed);
 }

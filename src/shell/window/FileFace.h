@@ -1,0 +1,35 @@
+#pragma once
+// The file face (Panel_DFF): the file browser and the list of files to cut
+// above, the six batch tabs of PageControl1 below, and the status line.
+#include <QFrame>
+
+#include <array>
+
+#include "WindowState.h"
+
+class QLineEdit;
+class QTabWidget;
+
+inline constexpr int BatchTabCount = 6;
+
+class TFileFace : public QFrame {
+    Q_OBJECT
+public:
+    TFileFace(WindowState& state, QWidget* parent = nullptr);
+
+    // The page of a batch tab: 0 for TabSheet1 up to 5 for TabSheet6.
+    QWidget* tabSheet(int index) const { return TabSheets.at(index); }
+    // The index of a page in TabSheet1 ... TabSheet6; -1 for any other.
+    int tabSheetIndex(const QWidget* page) const;
+
+    QWidget* browserArea;  // drives, folders and the file list
+    QWidget* cutListArea;  // ListView_M, the files registered for cutting
+    QTabWidget* PageControl1;
+    std::array<QWidget*, BatchTabCount> TabSheets;
+    QLineEdit* Edit_File_Disp;  // the status line: the file played, a batch's progress
+
+private:
+    QWidget* buildStatusLine();
+
+    WindowState& state_;
+};

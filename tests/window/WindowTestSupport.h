@@ -1,0 +1,97 @@
+#pragma once
+// Test support for the main window and its commands: the one QApplication of
+// the test program, and a temporary user (home, XDG folders, program folder)
+// that every test runs as, so none touches the real desktop or settings.
+#include <QApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "Folders.h"
+#include "TempHome.h"
+
+// Made on first use and never destroyed: a static one would outlive Qt's own
+// statics at exit.
+inline QApplication& TestApplication()
+{
+    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "test_window";
+    static char* argv[] = {name, nullptr};
+    return *new QApplication(argc, argv);
+}
+
+// Sets environment variables for its lifetime and puts the old values back.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment() = default;
+    ~ScopedEnvironment()
+    {
+        for (const auto& [name, old] : old_) {
+            if (old) setenv(name.c_str(), old->c_str(), 1);
+            else unsetenv(name.c_str());
+        }
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+    void set(const std::string& name, const std::string& value)
+    {
+        if (!old_.count(name)) {
+            const char* old = std::getenv(name.c_str());
+            old_[name] = old ? std::optional<std::string>(old) : std::nullopt;
+        }
+        setenv(name.c_str(), value.c_str(), 1);
+    }
+
+private:
+    std::map<std::string, std::optional<std::string>> old_;
+};
+
+// A temporary user: HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_RUNTIME_DIR
+// below one temporary folder, and the program folder "program/" in it.
+class TestUser : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestApplication();
+        environment_.set("XDG_CONFIG_HOME", path("config"));
+        environment_.set("XDG_DATA_HOME", path("data"));
+        environment_.set("XDG_RUNTIME_DIR", path("runtime"));
+        environment_.set("USER", "vantro-test");
+        for (const char* folder : {"config", "data", "runtime", "program"}) QDir().mkpath(qpath(folder));
+        QFile::setPermissions(qpath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        InitFolders(path("program/vantro"));
+    }
+    void TearDown() override { InitFolders({}); }
+
+    // A path below the temporary home.
+    std::string path(const std::string& relative) const { return (home_.path() / relative).string(); }
+    QString qpath(const std::string& relative) const { return QString::fromStdString(path(relative)); }
+
+    static QByteArray FileBytes(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static bool WriteFile(const QString& path, const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    TempHome home_;
+    ScopedEnvironment environment_;
+};
