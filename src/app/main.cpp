@@ -14,6 +14,7 @@
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "VANTRO_FM.h"
+#include "VantroSession.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ bool BecomeRunningInstance(SingleInstance& instance, const QString& handed)
 int RunMainWindow(QApplication& app, SingleInstance& instance, const QString& handed)
 {
     if (!BecomeRunningInstance(instance, handed)) return 0;
-    TTALVO_VANTRO window;
+    VantroSession session;
+    TTALVO_VANTRO window(session.steps());
     BindEngineHost(*window.MKBoxDlg1);
     QObject::connect(&instance, &SingleInstance::received, &window, [&window] { BringToFront(window); });
     window.show();
@@ -76,6 +78,6 @@ int main(int argc, char* argv[])
     SingleInstance instance(SingleInstanceName(MainWindowClass()));
     if (instance.handOver(handed)) return 0;
 
-    if (InstallerNeeded(StoredVersion(settingsStore()), executable)) return RunInstaller(app, instance, handed);
+    if (InstallerNeeded(StoredVersionText(settingsStore()), executable)) return RunInstaller(app, instance, handed);
     return RunMainWindow(app, instance, handed);
 }

@@ -34,8 +34,8 @@ protected:
 TEST(ProcessStartTest, InstallerOpensUnlessVersionIsSixteen)
 {
     MemorySettingsStore empty;
-    EXPECT_EQ(StoredVersion(empty), "255");
-    EXPECT_TRUE(InstallerNeeded(StoredVersion(empty), "vantro"));
+    EXPECT_EQ(StoredVersionText(empty), "255");
+    EXPECT_TRUE(InstallerNeeded(StoredVersionText(empty), "vantro"));
     EXPECT_TRUE(InstallerNeeded("15", "vantro"));
     EXPECT_TRUE(InstallerNeeded(" 16", "vantro"));
     EXPECT_FALSE(InstallerNeeded("16", "vantro"));
@@ -59,7 +59,7 @@ TEST_F(InstallationTest, InstallWritesVersionGroupAndTheApplicationsEntry)
     const LauncherEntry launcher{"VANTRO", "c", "/opt/v a/vantro"};
     EXPECT_TRUE(InstallProgram(store, paths, launcher));
     EXPECT_EQ(store.writes(), (std::vector<SettingsWrite>{{"Version", "16"}, {"Group", "VANTRO"}}));
-    EXPECT_FALSE(InstallerNeeded(StoredVersion(store), "vantro"));
+    EXPECT_FALSE(InstallerNeeded(StoredVersionText(store), "vantro"));
     EXPECT_EQ(FileBytes(paths.programs), DesktopEntryText(launcher));
 }
 

@@ -34,7 +34,7 @@ TEST_F(MenuCommandsTest, VersionNumberDeleteOnYesEmptiesVersionSoTheInstallerRun
     EXPECT_EQ(responder.calls()[0].text, kVersionAsk);
     EXPECT_EQ(responder.calls()[0].defaultAnswer, MKAnswer::Yes);
     EXPECT_EQ(store.writes(), (std::vector<SettingsWrite>{{"Version", ""}}));
-    EXPECT_TRUE(InstallerNeeded(StoredVersion(store), QStringLiteral("vantro")));
+    EXPECT_TRUE(InstallerNeeded(StoredVersionText(store), QStringLiteral("vantro")));
 }
 
 TEST_F(MenuCommandsTest, VersionNumberDeleteOnNoOrTimeOutKeepsIt)

@@ -5,12 +5,12 @@
 
 #include <array>
 
+#include "SettingsCaptions.h"
 #include "WindowState.h"
 
 class QLineEdit;
 class QTabWidget;
 
-inline constexpr int BatchTabCount = 6;
 
 class TFileFace : public QFrame {
     Q_OBJECT

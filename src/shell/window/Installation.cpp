@@ -15,7 +15,7 @@ const QString kGroup = QStringLiteral("Group");
 
 }  // namespace
 
-QString StoredVersion(const SettingsStore& store)
+QString StoredVersionText(const SettingsStore& store)
 {
     const QString version = store.read(kVersion);
     return version.isEmpty() ? QStringLiteral("255") : version;

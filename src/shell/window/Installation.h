@@ -11,7 +11,7 @@ class SettingsStore;
 class TMKBoxDlg;
 
 // The stored Version; a missing or empty one reads as "255".
-QString StoredVersion(const SettingsStore& store);
+QString StoredVersionText(const SettingsStore& store);
 // A start opens the installer window instead of the main window when the
 // stored version is not 16 or the executable's name contains "SETUP".
 bool InstallerNeeded(const QString& storedVersion, const QString& executableName);

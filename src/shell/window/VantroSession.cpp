@@ -1,0 +1,226 @@
+#include "VantroSession.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "ColourSchemes.h"
+#include "CutFace.h"
+#include "Dir2dlg.h"
+#include "FileFace.h"
+#include "ListFiles.h"
+#include "LogTexts.h"
+#include "SettingsCaptions.h"
+#include "SettingsFolders.h"
+#include "SettingsLoad.h"
+#include "SettingsSave.h"
+#include "SettingsStore.h"
+#include "WorkArea.h"
+
+namespace {
+
+// A checkable menu item that holds one flag of the settings: its check mark
+// follows the flag at start-up, the flag follows every click.
+struct FlagItem {
+    QAction* item;
+    bool SettingsValues::*flag;
+};
+
+std::vector<FlagItem> FlagItems(const MainMenus& m)
+{
+    return {
+        {m.MF_No_Memo, &SettingsValues::No_Memo},     {m.MF_FileOnly, &SettingsValues::FileOnly},
+        {m.MF_AUTO_NAME, &SettingsValues::AUTO_NAME}, {m.MF_SAVE_NAME, &SettingsValues::SAVE_NAME},
+        {m.MO_FUN, &SettingsValues::FUN},             {m.MO_M_SORT, &SettingsValues::M_SORT},
+        {m.MO_ST_TM, &SettingsValues::Start_TM},
+    };
+}
+
+// The two colour schemes, which exclude each other.
+std::vector<FlagItem> SchemeItems(const MainMenus& m)
+{
+    return {{m.BackColor, &SettingsValues::BackColor}, {m.TALVO_COLOR, &SettingsValues::TALVO_COLOR}};
+}
+
+// The show-off flags of the logs that the settings store keeps.
+bool SettingsValues::*ShowOffFlag(ShowOffOption option)
+{
+    switch (option) {
+    case ShowOffOption::Cut: return &SettingsValues::No_Memo;
+    case ShowOffOption::Conversion: return &SettingsValues::HENKAN_NO;
+    case ShowOffOption::Join: return &SettingsValues::KETUGO_NO;
+    case ShowOffOption::Separation: return &SettingsValues::LR_NO;
+    case ShowOffOption::Reversal: return &SettingsValues::REV_NO;
+    default: return nullptr;  // list join and rename: not stored, start unchecked
+    }
+}
+
+// The log commands that stand in the main window's menus, by handler name.
+std::vector<std::pair<QAction*, const char*>> LogMenuItems(const MainMenus& m)
+{
+    return {{m.MF_KIROKU, "MF_KIROKUClick"}, {m.MF_KIROKUCLR, "MF_KIROKUCLRClick"}, {m.MF_CUT_TXT, "MF_CUT_TXTClick"}};
+}
+
+WindowGeometry GeometryOf(const TTALVO_VANTRO& window)
+{
+    GetWorkArea();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize(WorkArea.width, WorkArea.height);
+    return {window.frameGeometry().size(), screenSize, WorkArea};
+}
+
+std::optional<QString> Kept(const QString& text) { return text; }
+
+}  // namespace
+
+VantroSession::VantroSession() = default;
+
+VantroSteps VantroSession::steps()
+{
+    VantroSteps s;
+    s.create = [this](TTALVO_VANTRO& w) { create(w); };
+    s.firstRunNeeded = [this](TTALVO_VANTRO&) { return !BatchFoldersSet(state_.settings); };
+    s.firstRunPrompt = [this](TTALVO_VANTRO& w) { firstRunPrompt(w); };
+    s.stageB = [this](TTALVO_VANTRO& w) { stageB(w); };
+    s.save = [this](TTALVO_VANTRO& w) { save(w); };
+    return s;
+}
+
+void VantroSession::create(TTALVO_VANTRO& window)
+{
+    state_.logs.emplace(*window.MKBoxDlg1);
+    LoadStageA(settingsStore(), state_.settings, GeometryOf(window));
+    window.move(state_.settings.FP);
+    showSplitFolder(window, state_.settings.SAVE_DIR);
+    SendSplitFilesToProgramFolder(state_.settings);
+    bindMenus(window);
+}
+
+void VantroSession::firstRunPrompt(TTALVO_VANTRO& window)
+{
+    const FolderChooser chooser = chooser_ ? chooser_ : dialogChooser(window);
+    FirstRunPrompt(state_.settings, settingsStore(), *window.MKBoxDlg1, chooser,
+                   [&window] { return window.state().closing; });
+}
+
+void VantroSession::stageB(TTALVO_VANTRO& window)
+{
+    SettingsValues& values = state_.settings;
+    LoadStageB(settingsStore(), values);
+    showSettingsInMenus(window);
+    window.setHintsShown(values.minihelp);
+    applyColourSchemes(window);
+    window.Panel_DFF->PageControl1->setCurrentIndex(TabIndexFromTSNo(values.TSNo));
+    window.setShortcutGroup(values.Group);
+
+    state_.folderHistory = LoadListFile(ListFile::FolderHistory);
+    state_.folderHistory.removeAll(WithoutTrailingSeparator(values.CPath));
+    state_.folderHistory.prepend(WithoutTrailingSeparator(values.CPath));
+    state_.listJoinLines = LoadListFile(ListFile::ListJoin);
+    state_.renameLines = LoadListFile(ListFile::Rename);
+}
+
+void VantroSession::save(TTALVO_VANTRO& window)
+{
+    SaveListFile(ListFile::FolderHistory, state_.folderHistory);
+    SaveListFile(ListFile::ListJoin, state_.listJoinLines);
+    SaveListFile(ListFile::Rename, state_.renameLines);
+    state_.logs->showAtShutdown();
+
+    const SettingsValues& v = state_.settings;
+    ShutdownControls controls;
+    controls.windowPosition = window.pos();
+    controls.browserFolder = v.CPath;
+    // The lists that hold these selections keep them as they were read.
+    controls.M_Text = Kept(v.M_Text);
+    controls.G_Text = Kept(v.G_Text);
+    controls.K_Text = Kept(v.K_Text);
+    controls.LR_Text = Kept(v.LR_Text);
+    controls.REV_Text = Kept(v.REV_Text);
+    controls.DIR_Text = Kept(v.DIR_Text);
+    controls.ML8_G = QString::number(v.ML8_G);
+    controls.ML16_G = QString::number(v.ML16_G);
+    controls.Combo_KL = v.Combo_KL;
+    controls.KL_Index = v.KL_Index;
+    controls.IR_Index = v.IR_Index;
+    controls.activeTab = window.Panel_DFF->PageControl1->currentIndex();
+    state_.settings.minihelp = window.hintsShown();
+    SaveSettingsAtShutdown(settingsStore(), state_.settings, controls, true);
+}
+
+void VantroSession::chooseFolder(TTALVO_VANTRO& window, OutputFolder folder)
+{
+    const FolderChooser chooser = chooser_ ? chooser_ : dialogChooser(window);
+    const QString chosen = ChooseFolder(state_.settings, folder, chooser);
+    if (folder == OutputFolder::Split) showSplitFolder(window, chosen);
+}
+
+void VantroSession::bindMenus(TTALVO_VANTRO& window)
+{
+    const MainMenus& m = window.menus();
+    for (const FlagItem& f : FlagItems(m))
+        QObject::connect(f.item, &QAction::triggered, &window,
+                         [this, f](bool checked) { state_.settings.*f.flag = checked; });
+    // The two colour schemes exclude each other.
+    QObject::connect(m.TALVO_COLOR, &QAction::triggered, &window, [this, &window] {
+        ClickTalvoColour(state_.settings);
+        showSettingsInMenus(window);
+        applyColourSchemes(window);
+    });
+    QObject::connect(m.BackColor, &QAction::triggered, &window, [this, &window] {
+        ClickBackColour(state_.settings);
+        showSettingsInMenus(window);
+        applyColourSchemes(window);
+    });
+    for (const ShowOffTexts& t : kShowOffTexts) {
+        bool SettingsValues::*flag = ShowOffFlag(t.option);
+        if (!flag) continue;
+        state_.logs->showOff(t.option).bind([this, flag] { return state_.settings.*flag; },
+                                            [this, flag](bool on) { state_.settings.*flag = on; });
+    }
+    for (const auto& [item, name] : LogMenuItems(m))
+        QObject::connect(item, &QAction::triggered, &window, [this, name = name] { state_.logs->runCommand(name); });
+    QObject::connect(m.MF_SAVE_DIR, &QAction::triggered, &window,
+                     [this, &window] { chooseFolder(window, OutputFolder::Split); });
+}
+
+void VantroSession::showSettingsInMenus(TTALVO_VANTRO& window)
+{
+    for (const FlagItem& f : FlagItems(window.menus())) f.item->setChecked(state_.settings.*f.flag);
+    for (const FlagItem& f : SchemeItems(window.menus())) f.item->setChecked(state_.settings.*f.flag);
+}
+
+void VantroSession::applyColourSchemes(TTALVO_VANTRO& window)
+{
+    if (!state_.settings.TALVO_COLOR) {
+        window.setPalette(QApplication::palette());
+        window.FormPaint();
+        return;
+    }
+    const WindowColours colours = MainWindowColours(true, QApplication::palette());
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, colours.window);
+    palette.setColor(QPalette::WindowText, colours.font);
+    window.setPalette(palette);
+}
+
+void VantroSession::showSplitFolder(TTALVO_VANTRO& window, const QString& folder)
+{
+    window.Panel_CUT->Edit_SDIR->setText(WithoutTrailingSeparator(folder));
+}
+
+FolderChooser VantroSession::dialogChooser(TTALVO_VANTRO& window)
+{
+    return [&window](bool standardColours, const QString& caption, const QString& valueName, const QString& current) {
+        TDIR2SETDLG dialog;
+        dialog.setObjectName(QStringLiteral("DIR2SETDLG1"));
+        dialog.Folder = current;
+        dialog.Name = valueName;
+        dialog.Title = caption;
+        dialog.StdColor = standardColours;
+        dialog.OwnerWindow = &window;
+        return dialog.Execute();
+    };
+}

@@ -1,0 +1,51 @@
+#pragma once
+// One run of the main window: the program-wide state its faces and commands
+// share (settings values, the nine logs, the folder history and the two line
+// lists), and the start-up and closing steps that move that state between
+// the settings store, the list files and the window.
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+#include "FolderChoice.h"
+#include "OperationLogs.h"
+#include "SettingsValues.h"
+#include "VANTRO_FM.h"
+
+struct ProgramState {
+    SettingsValues settings;
+    std::optional<OperationLogs> logs;  // made with the window's message box
+    QStringList folderHistory;          // newest first
+    QStringList listJoinLines;          // ListBox_KL
+    QStringList renameLines;            // ListBox_IR
+};
+
+class VantroSession {
+public:
+    VantroSession();
+
+    ProgramState& state() { return state_; }
+    // The steps to hand to the main window.
+    VantroSteps steps();
+    // Replaces the folder-setting dialog (tests).
+    void setFolderChooser(FolderChooser chooser) { chooser_ = std::move(chooser); }
+
+    // The folder choice commands (MF_SAVE_DIRClick, P_MUON_DIRClick, ...).
+    void chooseFolder(TTALVO_VANTRO& window, OutputFolder folder);
+
+private:
+    void create(TTALVO_VANTRO& window);
+    void firstRunPrompt(TTALVO_VANTRO& window);
+    void stageB(TTALVO_VANTRO& window);
+    void save(TTALVO_VANTRO& window);
+
+    void bindMenus(TTALVO_VANTRO& window);
+    void showSettingsInMenus(TTALVO_VANTRO& window);
+    void applyColourSchemes(TTALVO_VANTRO& window);
+    void showSplitFolder(TTALVO_VANTRO& window, const QString& folder);
+    FolderChooser dialogChooser(TTALVO_VANTRO& window);
+
+    ProgramState state_;
+    FolderChooser chooser_;
+};

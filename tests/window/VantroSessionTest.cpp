@@ -1,0 +1,205 @@
+// One run of the main window end to end: start-up stages, the first-run
+// prompt, and the saves at closing, against an in-memory settings key.
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QThread>
+
+#include "FileFace.h"
+#include "CutFace.h"
+#include "ListFiles.h"
+#include "MKResponder.h"
+#include "MemorySettingsStore.h"
+#include "RecordingDesktop.h"
+#include "SettingsStore.h"
+#include "VantroSession.h"
+#include "WindowTestSupport.h"
+#include "WorkArea.h"
+
+namespace {
+
+// Lets the event loop run for a while.
+void Wait(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+}
+
+const QStringList kBatchFolders = {"MUON_DIR", "WADD_DIR", "LR_DIR", "REV_DIR", "KL_DIR"};
+
+class VantroSessionTest : public TestUser {
+protected:
+    void SetUp() override
+    {
+        TestUser::SetUp();
+        auto owned = std::make_unique<MemorySettingsStore>();
+        store = owned.get();
+        previousStore = replaceSettingsStore(std::move(owned));
+    }
+    void TearDown() override
+    {
+        replaceSettingsStore(std::move(previousStore));
+        TestUser::TearDown();
+    }
+
+    // Stores every batch output folder as an existing folder, so that start-up
+    // goes straight to stage B.
+    void storeBatchFolders()
+    {
+        for (const QString& name : kBatchFolders) {
+            QDir().mkpath(qpath("out/" + name.toStdString()));
+            store->preset(name, qpath("out/" + name.toStdString()) + "/");
+        }
+    }
+
+    // Waits until stage B has run (or the time runs out).
+    static bool WaitForStageB(TTALVO_VANTRO& window)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (window.state().completionMarker != StageBComplete && clock.elapsed() < 5000) Wait(20);
+        return window.state().completionMarker == StageBComplete;
+    }
+
+    MemorySettingsStore* store = nullptr;
+    std::unique_ptr<SettingsStore> previousStore;
+    MKResponder boxes;
+    ScopedRecordingDesktop viewer;
+};
+
+TEST_F(VantroSessionTest, FirstRunAsksForTheFiveFoldersInOrderAndWritesEachAtOnce)
+{
+    VantroSession session;
+    QStringList asked;
+    std::vector<QStringList> writtenWhenAsked;
+    session.setFolderChooser([&](bool, const QString&, const QString& valueName, const QString& current) {
+        EXPECT_TRUE(current.isEmpty());
+        asked << valueName;
+        writtenWhenAsked.push_back(store->writtenNames());
+        QDir().mkpath(qpath("chosen/" + valueName.toStdString()));
+        return qpath("chosen/" + valueName.toStdString());
+    });
+    TTALVO_VANTRO window(session.steps());
+    ASSERT_TRUE(WaitForStageB(window));
+
+    EXPECT_EQ(asked, kBatchFolders);
+    for (int i = 0; i < kBatchFolders.size(); ++i) EXPECT_EQ(writtenWhenAsked[i], kBatchFolders.mid(0, i));
+    EXPECT_EQ(store->read("WADD_DIR"), qpath("chosen/WADD_DIR") + "/");
+    ASSERT_FALSE(boxes.calls().empty());
+    EXPECT_EQ(boxes.calls().front().kind, "MKInfo");
+    EXPECT_TRUE(boxes.calls().front().text.startsWith("これより、変換WAVファイル登録先を選択して戴きます。"));
+
+    // Defaults everywhere else; all of them written at closing.
+    EXPECT_TRUE(window.menus().MO_FUN->isChecked());
+    EXPECT_TRUE(window.menus().TALVO_COLOR->isChecked());
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0x00, 0x80, 0x00));
+    window.close();
+    EXPECT_EQ(store->read("TALVO_COLOR"), "1");
+    EXPECT_EQ(store->read("SAVE_DIR"), QString::fromStdString(ProgramFolder()));
+    EXPECT_EQ(store->read("MUON_DIR"), qpath("chosen/MUON_DIR") + "/");
+}
+
+TEST_F(VantroSessionTest, ClosingBeforeStageBLeavesTheSettingsUntouched)
+{
+    storeBatchFolders();
+    VantroSession session;
+    {
+        TTALVO_VANTRO window(session.steps());
+        window.close();
+        Wait(400);  // the start-up timer would have fired by now
+        EXPECT_NE(window.state().completionMarker, StageBComplete);
+    }
+    EXPECT_TRUE(store->untouched());
+    EXPECT_FALSE(QFile::exists(ListFilePath(ListFile::FolderHistory)));
+}
+
+TEST_F(VantroSessionTest, StoredSettingsAreAppliedAndSavedBack)
+{
+    storeBatchFolders();
+    store->preset("FP", "5000,5000");
+    store->preset("TSNo", "3");
+    store->preset("TALVO_COLOR", "1");
+    store->preset("BackColor", "1");
+    store->preset("MCUTF_G", "7");
+    store->preset("HENKAN_NO", "1");
+    store->preset("G_Text", "a.wav");
+    VantroSession session;
+    TTALVO_VANTRO window(session.steps());
+    ASSERT_TRUE(WaitForStageB(window));
+
+    EXPECT_EQ(window.Panel_DFF->PageControl1->currentIndex(), 3);
+    EXPECT_TRUE(window.menus().TALVO_COLOR->isChecked());
+    EXPECT_FALSE(window.menus().BackColor->isChecked());
+    const QRect frame = window.frameGeometry();
+    EXPECT_LE(window.pos().x() + frame.width(), std::max(WorkArea.left + WorkArea.width, WorkArea.left + frame.width()));
+    EXPECT_LE(window.pos().y() + frame.height(), std::max(WorkArea.top + WorkArea.height, WorkArea.top + frame.height()));
+
+    // Clicking BackColor now turns TALVO_COLOR off.
+    window.menus().BackColor->trigger();
+    EXPECT_TRUE(window.menus().BackColor->isChecked());
+    EXPECT_FALSE(window.menus().TALVO_COLOR->isChecked());
+
+    window.close();
+    EXPECT_EQ(store->read("MCUTF_G"), "0");
+    EXPECT_EQ(store->read("TSNo"), "3");
+    EXPECT_EQ(store->read("BackColor"), "1");
+    EXPECT_EQ(store->read("TALVO_COLOR"), "0");
+    EXPECT_EQ(store->read("HENKAN_NO"), "1");
+    EXPECT_EQ(store->read("G_Text"), "a.wav");
+    EXPECT_EQ(store->read("FP"), QString("%1,%2").arg(window.pos().x()).arg(window.pos().y()));
+    EXPECT_EQ(store->writtenNames().front(), "FP");
+    EXPECT_EQ(store->writtenNames().back(), "IR_Index");
+}
+
+TEST_F(VantroSessionTest, ClosingWritesTheListFilesAndShowsTheBatchLogs)
+{
+    storeBatchFolders();
+    store->preset("HENKAN_NO", "1");  // show-off: still opened at closing
+    QStringList history;
+    for (int i = 0; i < 20; ++i) history << qpath("folder" + std::to_string(i));
+    ASSERT_TRUE(SaveListFile(ListFile::Rename, {"x.wav"}));
+    {
+        // An earlier run left a history of 20 folders behind.
+        QFile file(ListFilePath(ListFile::FolderHistory));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(history.join("\r\n").toUtf8() + "\r\n");
+    }
+    VantroSession session;
+    TTALVO_VANTRO window(session.steps());
+    ASSERT_TRUE(WaitForStageB(window));
+    session.state().logs->conversion().append("line one");
+    window.close();
+
+    const QStringList saved = LoadListFile(ListFile::FolderHistory);
+    ASSERT_EQ(saved.size(), 16);
+    EXPECT_EQ(saved.front() + "/", session.state().settings.CPath);
+    EXPECT_EQ(saved.at(1), history.front());
+    EXPECT_EQ(LoadListFile(ListFile::Rename), QStringList{"x.wav"});
+    ASSERT_EQ(viewer->openedFiles().size(), 1);
+    EXPECT_TRUE(viewer->openedFiles().front().endsWith("HENKAN$$.TXT"));
+}
+
+TEST_F(VantroSessionTest, TheSplitFolderCommandShowsTheChosenFolder)
+{
+    storeBatchFolders();
+    VantroSession session;
+    session.setFolderChooser([&](bool, const QString& caption, const QString& valueName, const QString& current) {
+        EXPECT_EQ(caption, "分割WAVファイル登録先");
+        EXPECT_EQ(valueName, "SAVE_DIR");
+        // Until a folder is chosen, split files go to the program folder.
+        EXPECT_EQ(current + "/", QString::fromStdString(ProgramFolder()));
+        return qpath("parts");
+    });
+    TTALVO_VANTRO window(session.steps());
+    ASSERT_TRUE(WaitForStageB(window));
+    window.menus().MF_SAVE_DIR->trigger();
+    EXPECT_EQ(window.Panel_CUT->Edit_SDIR->text(), qpath("parts"));
+    EXPECT_EQ(session.state().settings.SAVE_DIR, qpath("parts") + "/");
+}
+
+}  // namespace
