@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QTabBar>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -69,6 +71,15 @@ WindowGeometry GeometryOf(const TTALVO_VANTRO& window)
     QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize(WorkArea.width, WorkArea.height);
     return {window.frameGeometry().size(), screenSize, WorkArea};
+}
+
+// The system's palette with every colour set, so that a control given it
+// keeps these colours instead of taking its parent's.
+QPalette SystemPalette()
+{
+    QPalette palette = QApplication::palette();
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    return palette;
 }
 
 std::optional<QString> Kept(const QString& text) { return text; }
@@ -204,6 +215,9 @@ void VantroSession::applyColourSchemes(TTALVO_VANTRO& window)
     palette.setColor(QPalette::Window, colours.window);
     palette.setColor(QPalette::WindowText, colours.font);
     window.setPalette(palette);
+    // Tab captions and menus keep the system's look, so they stay readable.
+    window.Panel_DFF->PageControl1->tabBar()->setPalette(SystemPalette());
+    window.menuBar()->setPalette(SystemPalette());
 }
 
 void VantroSession::showSplitFolder(TTALVO_VANTRO& window, const QString& folder)
