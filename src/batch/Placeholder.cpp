@@ -1,1 +1,0 @@
-// Placeholder until the folder has its first source.

@@ -1,0 +1,48 @@
+#pragma once
+// RegistrationList: one registration list view (ListView_M, ListView_G, ...).
+// Report style, several whole rows selectable, texts read-only, clickable
+// headers; columns caption, full path, size, date, attributes, the size and
+// attribute columns right-aligned. The rows are the data: entries() reads
+// them out, setEntries() shows them again.
+#include <QTreeWidget>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "RegistrationRows.h"
+
+class RegistrationList : public QTreeWidget {
+    Q_OBJECT
+public:
+    // Plays a clicked row's file; `list` is the list clicked.
+    using PlayHook = std::function<void(const QString& path, QWidget* list)>;
+
+    explicit RegistrationList(const QString& name, QWidget* parent = nullptr);
+
+    ListEntries entries() const;
+    // Shows `entries` with their selection; `current` is focused and scrolled to.
+    void setEntries(const ListEntries& entries, std::optional<int> current = std::nullopt);
+    // Adds a row at the end, selects it alone, focuses it and scrolls to it.
+    void appendRow(const FileRow& row);
+    // Selects row `index` alone, focuses it and scrolls to it.
+    void selectOnly(int index);
+    // Makes row `index` the current row without changing the selection.
+    void makeCurrent(int index);
+
+    void setCountCaptions(const CountCaptions& captions);
+    std::array<int, RegistrationColumnCount> columnWidths() const;
+    void setColumnWidths(const std::array<int, RegistrationColumnCount>& widths);
+
+    void setPlayHook(PlayHook hook) { playHook_ = std::move(hook); }
+
+signals:
+    // A column header was clicked (the sort command).
+    void columnClicked(int column);
+
+private:
+    QTreeWidgetItem* newItem(const FileRow& row) const;
+    void play(QTreeWidgetItem* item);
+
+    PlayHook playHook_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The five registration lists: the files to cut on the file face, and the
+// lists of the conversion, join, separation and reversal tabs.
+#include <QString>
+
+#include <array>
+
+enum class RegList { M, G, K, LR, REV };
+inline constexpr std::array<RegList, 5> AllRegLists{RegList::M, RegList::G, RegList::K, RegList::LR, RegList::REV};
+// The lists that are kept in list files (ListView_M is not).
+inline constexpr std::array<RegList, 4> StoredRegLists{RegList::G, RegList::K, RegList::LR, RegList::REV};
+
+inline int RegListIndex(RegList list) { return static_cast<int>(list); }
+
+// The list file of a stored list: the program folder + the program word +
+// "MG.VEW", "MK.VEW", "ML.VEW" or "MR.VEW"; empty for ListView_M.
+QString RegistrationListPath(RegList list, const QString& programWord);

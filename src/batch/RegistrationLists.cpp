@@ -1,0 +1,260 @@
+#include "RegistrationLists.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include "BusyCursor.h"
+#include "ColorBtn.h"
+#include "Desktop.h"
+#include "Mkdlg.h"
+#include "RegistrationList.h"
+#include "RegistrationListFile.h"
+#include "RegistrationPanel.h"
+#include "RegistrationTexts.h"
+
+namespace {
+
+// Marks a command running for its lifetime (the re-entry guards).
+class Running {
+public:
+    explicit Running(bool& flag)
+        : flag_(flag)
+    {
+        flag_ = true;
+    }
+    ~Running() { flag_ = false; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+private:
+    bool& flag_;
+};
+
+ListEntries Unselected(const QList<FileRow>& rows)
+{
+    ListEntries entries;
+    for (const FileRow& row : rows) entries.append({row, false});
+    return entries;
+}
+
+const QString& SelectionText(const RegistrationSelections& selections, RegList list)
+{
+    switch (list) {
+    case RegList::K: return selections.K_Text;
+    case RegList::LR: return selections.LR_Text;
+    case RegList::REV: return selections.REV_Text;
+    default: return selections.G_Text;
+    }
+}
+
+}  // namespace
+
+RegistrationLists::RegistrationLists(TMKBoxDlg& box, QObject* parent)
+    : QObject(parent)
+    , box_(box)
+{
+    for (const RegList id : AllRegLists) {
+        auto* created = new RegistrationPanel(id);
+        panels_[RegListIndex(id)] = created;
+        connectPanel(*created);
+    }
+    updateCountCaptions();
+}
+
+RegistrationLists::~RegistrationLists()
+{
+    for (const QPointer<RegistrationPanel>& created : panels_) {
+        if (created && !created->parent()) delete created.data();
+    }
+}
+
+RegistrationList* RegistrationLists::list(RegList id) const { return panel(id) ? panel(id)->list : nullptr; }
+
+void RegistrationLists::connectPanel(RegistrationPanel& shown)
+{
+    const RegList id = shown.id();
+    connect(shown.registerAll, &QPushButton::clicked, this, [this, id] { Btn_TOROKU_SEN_GClick(id, true); });
+    connect(shown.registerSelected, &QPushButton::clicked, this, [this, id] { Btn_TOROKU_SEN_GClick(id, false); });
+    connect(shown.up, &QPushButton::clicked, this, [this, id] { Button_UPClick(id, MoveDirection::Up); });
+    connect(shown.down, &QPushButton::clicked, this, [this, id] { Button_UPClick(id, MoveDirection::Down); });
+    connect(shown.remove, &QPushButton::clicked, this, [this, id] { Btn_DELClick(id); });
+    connect(shown.refresh, &QPushButton::clicked, this, [this, id] { Btn_KoshinClick(id); });
+    if (shown.showSelection)
+        connect(shown.showSelection, &QPushButton::clicked, this, [this, id] { Btn_SENTAK_GClick(id); });
+    if (shown.stop) connect(shown.stop, &QPushButton::clicked, this, [this] { Btn_CANSEL_GClick(); });
+    if (shown.copy) connect(shown.copy, &QAction::triggered, this, [this, id] { copyPaths(id); });
+    connect(shown.list, &RegistrationList::columnClicked, this,
+            [this, id](int column) { ListView_MColumnClick(id, column); });
+}
+
+void RegistrationLists::setPlayHook(const std::function<void(const QString& path, QWidget* list)>& hook)
+{
+    for (const RegList id : AllRegLists) {
+        if (list(id)) list(id)->setPlayHook(hook);
+    }
+}
+
+void RegistrationLists::Btn_TOROKU_SEN_GClick(RegList target, bool all)
+{
+    if (registering_) return;
+    Running running(registering_);
+    BusyCursor busy;
+    const auto& source = all ? browserAllRows : browserSelectedRows;
+    const QList<FileRow> rows = source ? source() : QList<FileRow>();
+    stopRequested_ = false;
+    setCountCaptions(std::nullopt);
+    showRegisterButtons(false);
+    if (focusBrowser) focusBrowser();
+    bool stopped = false;
+    for (const FileRow& row : rows) {
+        RegistrationList* view = list(target);
+        if (!view) break;
+        view->appendRow(row);
+        QCoreApplication::processEvents();
+        if (stopRequested_) {
+            stopped = true;
+            break;
+        }
+    }
+    if (focusBrowser) focusBrowser();
+    updateCountCaptions();
+    if (stopped) MKInfoTM(box_, RegistrationTexts::Stopped, 1);
+    showRegisterButtons(true);
+}
+
+void RegistrationLists::Button_UPClick(RegList target, MoveDirection direction)
+{
+    RegistrationList* view = list(target);
+    if (moving_ || !view) return;
+    Running running(moving_);
+    focusList(target);
+    ListEntries entries = view->entries();
+    const std::optional<int> first = MoveSelected(entries, direction);
+    if (first) view->setEntries(entries, first);
+}
+
+void RegistrationLists::Btn_DELClick(RegList target)
+{
+    const bool switched = switchPlayModeOff && switchPlayModeOff();
+    RegistrationList* view = list(target);
+    if (deleting_ || !view) return;
+    Running running(deleting_);
+    setCountCaptions(std::nullopt);
+    ListEntries entries = view->entries();
+    if (RemoveSelected(entries) > 0) view->setEntries(entries);
+    focusList(target);
+    updateCountCaptions();
+    if (switched) MKInfoTM(box_, RegistrationTexts::PlayModeSwitched, 1);
+}
+
+void RegistrationLists::Btn_KoshinClick(RegList target)
+{
+    RegistrationList* view = list(target);
+    if (refreshing_ || !view) return;
+    Running running(refreshing_);
+    BusyCursor busy;
+    const int current = view->currentIndex().row();
+    ListEntries entries = view->entries();
+    RefreshEntries(entries);
+    view->setEntries(entries, current >= 0 ? std::optional(current) : std::nullopt);
+}
+
+void RegistrationLists::Btn_SENTAK_GClick(RegList target) { focusList(target); }
+
+void RegistrationLists::ListView_MColumnClick(RegList target, int column)
+{
+    RegistrationList* view = list(target);
+    if (!view || !sortOption(target) || sorting_) return;
+    if (column < 0 || column >= RegistrationColumnCount) return;
+    Running running(sorting_);
+    const bool descending = directions_.toggle(column);
+    ListEntries entries = view->entries();
+    const std::optional<int> kept = SortEntries(entries, column, descending);
+    view->setEntries(entries, kept);
+}
+
+void RegistrationLists::copyPaths(RegList target)
+{
+    if (RegistrationList* view = list(target)) desktop().setClipboardText(PathsText(view->entries()));
+}
+
+void RegistrationLists::updateCountCaptions()
+{
+    for (const RegList id : AllRegLists) {
+        if (RegistrationList* view = list(id)) view->setCountCaptions(CountCaptionsFor(view->topLevelItemCount()));
+    }
+}
+
+void RegistrationLists::setCountCaptions(std::optional<int> count)
+{
+    for (const RegList id : AllRegLists) {
+        if (RegistrationList* view = list(id)) view->setCountCaptions(CountCaptionsFor(count));
+    }
+}
+
+void RegistrationLists::showRegisterButtons(bool shown)
+{
+    for (const QPointer<RegistrationPanel>& each : panels_) {
+        if (!each) continue;
+        each->registerAll->setVisible(shown);
+        each->registerSelected->setVisible(shown);
+    }
+    if (showOtherRegisterButtons) showOtherRegisterButtons(shown);
+}
+
+void RegistrationLists::focusList(RegList target)
+{
+    RegistrationList* view = list(target);
+    if (view && view->isVisible() && view->isEnabled()) view->setFocus();
+}
+
+bool RegistrationLists::sortOption(RegList id) const { return panel(id) && panel(id)->sortOption->isChecked(); }
+
+void RegistrationLists::setSortOption(RegList id, bool on)
+{
+    if (panel(id)) panel(id)->sortOption->setChecked(on);
+}
+
+QString RegistrationLists::selectedCaption(RegList id) const
+{
+    return list(id) ? SelectedCaption(list(id)->entries()) : QString();
+}
+
+void RegistrationLists::restoreSelection(RegList id, const QString& caption)
+{
+    RegistrationList* view = list(id);
+    if (!view) return;
+    if (const std::optional<int> found = FindCaption(view->entries(), caption)) {
+        view->selectOnly(*found);
+        focusList(id);
+    }
+}
+
+void RegistrationLists::loadListFiles(const QString& programWord, const RegistrationSelections& selections)
+{
+    for (const RegList id : StoredRegLists) {
+        RegistrationList* view = list(id);
+        if (!view) continue;
+        view->setUpdatesEnabled(false);
+        const auto content = LoadRegistrationList(RegistrationListPath(id, programWord));
+        view->setEntries(content ? Unselected(content->rows) : ListEntries());
+        if (content) view->setColumnWidths(content->widths);
+        view->setUpdatesEnabled(true);
+    }
+    for (const RegList id : StoredRegLists) restoreSelection(id, SelectionText(selections, id));
+    updateCountCaptions();
+}
+
+int RegistrationLists::saveListFiles(const QString& programWord) const
+{
+    int written = 0;
+    for (const RegList id : StoredRegLists) {
+        const RegistrationList* view = list(id);
+        if (!view) continue;
+        RegistrationListContent content{view->columnWidths(), {}};
+        for (const ListEntry& entry : view->entries()) content.rows.append(entry.row);
+        if (SaveRegistrationList(RegistrationListPath(id, programWord), content)) ++written;
+    }
+    return written;
+}

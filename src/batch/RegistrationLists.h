@@ -1,0 +1,105 @@
+#pragma once
+// RegistrationLists: the five registration lists (ListView_M on the file face,
+// ListView_G, ListView_K, ListView_LR, ListView_REV on the batch tabs) with
+// the handlers they share: register, move, delete, refresh, show selection,
+// stop, sort, copy, the count captions, and the load and save of the list
+// files. It creates one RegistrationPanel per list; the window places them.
+// What lies outside the lists (the file list's rows, the play mode, the
+// list-join tab's buttons, playing a clicked file) comes in through hooks.
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+#include "FileRow.h"
+#include "RegistrationListId.h"
+#include "RegistrationRows.h"
+
+class RegistrationList;
+class RegistrationPanel;
+class TMKBoxDlg;
+
+// The captions of the rows to select again in the four stored lists
+// (settings G_Text, K_Text, LR_Text, REV_Text).
+struct RegistrationSelections {
+    QString G_Text;
+    QString K_Text;
+    QString LR_Text;
+    QString REV_Text;
+};
+
+class RegistrationLists : public QObject {
+    Q_OBJECT
+public:
+    explicit RegistrationLists(TMKBoxDlg& box, QObject* parent = nullptr);
+    // Panels still without a parent widget are deleted with this object.
+    ~RegistrationLists() override;
+
+    RegistrationPanel* panel(RegList list) const { return panels_[RegListIndex(list)]; }
+    RegistrationList* list(RegList list) const;
+
+    // --- hooks ---
+    // The rows of the file list: all of them (after selecting them all) and
+    // the selected ones, first to last.
+    std::function<QList<FileRow>()> browserAllRows;
+    std::function<QList<FileRow>()> browserSelectedRows;
+    // Gives the file list the focus (before and after a registration).
+    std::function<void()> focusBrowser;
+    // Switches the play mode to "OFF" when it is on "PLAY"; true when it did.
+    std::function<bool()> switchPlayModeOff;
+    // Shows or hides the register buttons of the list-join tab, which hide
+    // with the lists' own while a registration runs.
+    std::function<void(bool shown)> showOtherRegisterButtons;
+    // Plays a clicked row of any of the five lists.
+    void setPlayHook(const std::function<void(const QString& path, QWidget* list)>& hook);
+
+    // --- commands (the shared handlers; the list, and where it matters the
+    // direction or scope, stand for the sender) ---
+    void Btn_TOROKU_SEN_GClick(RegList target, bool all);
+    void Button_UPClick(RegList target, MoveDirection direction);
+    void Btn_DELClick(RegList target);
+    void Btn_KoshinClick(RegList target);
+    void Btn_SENTAK_GClick(RegList target);
+    // Stops a running registration after its current row.
+    void Btn_CANSEL_GClick() { stopRequested_ = true; }
+    void ListView_MColumnClick(RegList target, int column);
+    // PLVG_COPYClick and its twins: the list's full paths to the clipboard.
+    void copyPaths(RegList target);
+    // Sets the count captions of all five lists from their row counts.
+    void updateCountCaptions();
+
+    // --- settings and list files ---
+    // The check of the list's sort option (M_SORT, G_SORT, ...).
+    bool sortOption(RegList list) const;
+    void setSortOption(RegList list, bool on);
+    // The caption of the list's first selected row; empty when none.
+    QString selectedCaption(RegList list) const;
+    // Start-up stage B: reads the four list files (a missing or damaged file
+    // leaves its list empty), selects the rows named by `selections`, and
+    // sets the count captions.
+    void loadListFiles(const QString& programWord, const RegistrationSelections& selections);
+    // Shutdown: writes the four list files; a file that cannot be written is
+    // skipped. Returns how many were written.
+    int saveListFiles(const QString& programWord) const;
+
+    bool registrationRunning() const { return registering_; }
+
+private:
+    void connectPanel(RegistrationPanel& panel);
+    void setCountCaptions(std::optional<int> count);
+    void showRegisterButtons(bool shown);
+    void restoreSelection(RegList list, const QString& caption);
+    void focusList(RegList list);
+
+    TMKBoxDlg& box_;
+    std::array<QPointer<RegistrationPanel>, 5> panels_;
+    SortDirections directions_;
+    bool registering_ = false;
+    bool moving_ = false;
+    bool deleting_ = false;
+    bool refreshing_ = false;
+    bool sorting_ = false;
+    bool stopRequested_ = false;
+};
