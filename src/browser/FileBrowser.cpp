@@ -1,0 +1,481 @@
+#include "FileBrowser.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "BrowserTexts.h"
+#include "BusyCursor.h"
+#include "ColorBtn.h"
+#include "DrivePictures.h"
+#include "FileListing.h"
+#include "FileOnlyView.h"
+#include "FolderList.h"
+#include "ListViewSupport.h"
+#include "Mkdlg.h"
+#include "YeNADDCUT.h"
+
+namespace {
+
+constexpr int PathRole = Qt::UserRole;
+constexpr int PlaceholderRole = Qt::UserRole + 1;
+constexpr int FileListAttributeColumn = 3;
+constexpr int RegistrationPathColumn = 1;
+constexpr int RegistrationAttributeColumn = 4;
+// The role of an attached list, kept on the list itself.
+constexpr const char* PlayRoleProperty = "vantroPlayListRole";
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// A row of ListView1; it sorts by the rules of its column.
+class FileListItem : public QTreeWidgetItem {
+public:
+    explicit FileListItem(const FileRow& row)
+        : QTreeWidgetItem(QStringList{row.caption, row.size, row.date, row.attributes})
+        , row_(row)
+    {
+        setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        return CompareByColumn(row_, static_cast<const FileListItem&>(other).row_, static_cast<FileColumn>(column)) < 0;
+    }
+
+private:
+    FileRow row_;
+};
+
+template <class Control>
+Control* Named(Control* control, const char* name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+}  // namespace
+
+TFileBrowser::TFileBrowser(TMKBoxDlg& box, QWidget* parent)
+    : QWidget(parent)
+    , box_(box)
+{
+    setObjectName(QStringLiteral("FileBrowser"));
+    createControls();
+    layOut();
+    setUpFileList();
+    setDirNo(1);
+    fillDrives();
+}
+
+void TFileBrowser::createControls()
+{
+    ComboBox2 = Named(new QComboBox(this), "ComboBox2");
+    connect(ComboBox2, &QComboBox::activated, this, &TFileBrowser::ComboBox2Click);
+
+    headerModel_ = new QStandardItemModel(0, 1, this);
+    headerModel_->setHeaderData(0, Qt::Horizontal, BrowserTexts::FolderHeaderCaption);
+    HeaderControl1 = Named(new QHeaderView(Qt::Horizontal, this), "HeaderControl1");
+    HeaderControl1->setModel(headerModel_);
+    HeaderControl1->setSectionsClickable(true);
+    HeaderControl1->setStretchLastSection(true);
+    connect(HeaderControl1, &QHeaderView::sectionClicked, this, [this] { HeaderControl1SectionClick(); });
+
+    ListBox1 = Named(new QListWidget(this), "ListBox1");
+    connect(ListBox1, &QListWidget::itemClicked, this, &TFileBrowser::ListBox1Click);
+    TreeView1 = Named(new QTreeWidget(this), "TreeView1");
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setItemDelegate(new ListItemDrawer(-1, TreeView1));  // the selected node bold
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this, &TFileBrowser::TreeView1Change);
+    connect(TreeView1, &QTreeWidget::itemExpanded, this, &TFileBrowser::TreeView1Expanding);
+    Panel_DIR = Named(new QStackedWidget(this), "Panel_DIR");
+    Panel_DIR->addWidget(TreeView1);
+    Panel_DIR->addWidget(ListBox1);
+
+    ListView1 = Named(new QTreeWidget(this), "ListView1");
+
+    RadioGroup2 = Named(new QGroupBox(BrowserTexts::PlayModeCaption, this), "RadioGroup2");
+    playButton_ = new QRadioButton(BrowserTexts::PlayModeOn, RadioGroup2);
+    offButton_ = new QRadioButton(BrowserTexts::PlayModeOff, RadioGroup2);
+    playButton_->setChecked(true);
+    auto* group = new QButtonGroup(RadioGroup2);
+    group->addButton(playButton_, 0);
+    group->addButton(offButton_, 1);
+    auto* radios = new QHBoxLayout(RadioGroup2);
+    radios->addWidget(playButton_);
+    radios->addWidget(offButton_);
+
+    ColorBtn1 = Named(new ColorBtn(BrowserTexts::StopButtonCaption, this), "ColorBtn1");
+    connect(ColorBtn1, &QPushButton::clicked, this, [this] {
+        if (stopPlay) stopPlay();
+    });
+    Button_HIS = Named(new ColorBtn(BrowserTexts::HistoryButtonCaption, this), "Button_HIS");
+    connect(Button_HIS, &QPushButton::clicked, this, &TFileBrowser::Button_HISClick);
+}
+
+void TFileBrowser::layOut()
+{
+    auto* folders = new QWidget(this);
+    auto* folderLayout = new QVBoxLayout(folders);
+    folderLayout->setContentsMargins(0, 0, 0, 0);
+    folderLayout->setSpacing(0);
+    folderLayout->addWidget(ComboBox2);
+    folderLayout->addWidget(HeaderControl1);
+    folderLayout->addWidget(Panel_DIR, 1);
+
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(folders);
+    split->addWidget(ListView1);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 2);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(RadioGroup2);
+    controls->addWidget(ColorBtn1);
+    controls->addWidget(Button_HIS);
+    controls->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(split, 1);
+    layout->addLayout(controls);
+}
+
+void TFileBrowser::setUpFileList()
+{
+    ListView1->setColumnCount(4);
+    ListView1->setHeaderLabels({FileCountCaption(0), BrowserTexts::ColumnSize, BrowserTexts::ColumnDate,
+                                BrowserTexts::ColumnAttributes});
+    ListView1->setRootIsDecorated(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->header()->setSectionsClickable(true);
+    ListView1->header()->setStretchLastSection(false);
+    connect(ListView1->header(), &QHeaderView::sectionClicked, this, &TFileBrowser::ListView1ColumnClick);
+    attachList(ListView1, PlayListRole::FileList);
+}
+
+void TFileBrowser::applyFileListWidths()
+{
+    const std::array<int, 4> widths = FileListColumnWidths(ListView1->width());
+    for (int column = 0; column < 4; ++column) ListView1->setColumnWidth(column, std::max(widths[column], 20));
+    HeaderControl1->resizeSection(0, Panel_DIR->width() + 10);
+}
+
+void TFileBrowser::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!widthsSet_) {
+        widthsSet_ = true;
+        applyFileListWidths();
+    }
+}
+
+void TFileBrowser::attachList(QTreeWidget* list, PlayListRole role)
+{
+    if (!list || list->property(PlayRoleProperty).isValid()) return;
+    list->setProperty(PlayRoleProperty, static_cast<int>(role));
+    const int attributeColumn = role == PlayListRole::FileList ? FileListAttributeColumn : RegistrationAttributeColumn;
+    list->setItemDelegate(new ListItemDrawer(attributeColumn, list));
+    list->installEventFilter(new PlayKeyFilter([this, list] { ListView1Click(list); }, list));
+    connect(list, &QTreeWidget::itemClicked, this, [this, list] { ListView1Click(list); });
+    connect(list, &QTreeWidget::itemDoubleClicked, this, [this, list] { ListView1Click(list, true); });
+}
+
+PlayListRole TFileBrowser::roleOf(QTreeWidget* list)
+{
+    const QVariant role = list->property(PlayRoleProperty);
+    return role.isValid() ? static_cast<PlayListRole>(role.toInt()) : PlayListRole::BatchList;
+}
+
+// ---- state ----
+
+void TFileBrowser::setDirNo(int dirNo)
+{
+    dirNo_ = dirNo;
+    Panel_DIR->setCurrentWidget(dirNo_ == 0 ? static_cast<QWidget*>(TreeView1) : ListBox1);
+    if (!current_.empty()) refreshFolderView();
+}
+
+void TFileBrowser::setAllFiles(bool all)
+{
+    if (all == allFiles_) return;
+    allFiles_ = all;
+    if (!current_.empty()) FillFileList(currentFolder());
+}
+
+bool TFileBrowser::playOnClick() const
+{
+    return playButton_->isChecked();
+}
+
+QString TFileBrowser::selectedCaption() const
+{
+    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text(0);
+}
+
+void TFileBrowser::selectCaption(const QString& caption)
+{
+    if (caption.isEmpty()) return;
+    for (int row = 0; row < ListView1->topLevelItemCount(); ++row) {
+        if (ListView1->topLevelItem(row)->text(0) != caption) continue;
+        TreeWidgetPlayList(*ListView1, 0).selectOnly(row);
+        if (ListView1->isVisible()) ListView1->setFocus();
+        return;
+    }
+}
+
+// ---- file list ----
+
+void TFileBrowser::setFileCaption(const QString& caption)
+{
+    ListView1->headerItem()->setText(0, caption);
+}
+
+QString TFileBrowser::FillFileList(const QString& folder)
+{
+    if (filling_) return {};
+    filling_ = true;
+    BusyCursor busy;
+    const QString previousCaption = ListView1->headerItem()->text(0);
+    setFileCaption(FileCountCaption(std::nullopt));
+    ListView1->header()->repaint();
+
+    std::string path = YenCut(folder.toStdString());
+    std::optional<std::vector<FileRow>> rows;
+    if (!path.empty() && (FolderExists(path) || ResolveFolderPath(path)))
+        rows = ListFolderFiles(path, SplitMasks(FileMaskText(allFiles_)));
+    if (!rows) {
+        setFileCaption(previousCaption);
+        filling_ = false;
+        return BrowserTexts::FolderFailure;
+    }
+
+    path = YenCut(path);
+    QDir::setCurrent(Q(path));
+    current_ = path;
+    H_DIRBoxDlg1.setNewDIR(Q(path));
+    driveFolders_[driveRootOf(path)] = path;
+
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows->size()));
+    for (const FileRow& row : *rows) items.append(new FileListItem(row));
+    ListView1->clear();
+    ListView1->addTopLevelItems(items);
+    setFileCaption(FileCountCaption(static_cast<int>(items.size())));
+    selectDriveOf(path);
+    filling_ = false;
+    return {};
+}
+
+void TFileBrowser::ListView1ColumnClick(int column)
+{
+    if (column < 0 || column >= static_cast<int>(descending_.size())) return;
+    descending_[column] = !descending_[column];
+    QTreeWidgetItem* selected = ListView1->currentItem();
+    ListView1->sortItems(column, descending_[column] ? Qt::DescendingOrder : Qt::AscendingOrder);
+    ListView1->header()->setSortIndicatorShown(false);
+    if (selected) {
+        ListView1->setCurrentItem(selected);
+        selected->setSelected(true);
+        ListView1->scrollToItem(selected);
+    }
+}
+
+// ---- folders and drives ----
+
+std::string TFileBrowser::driveRootOf(const std::string& folder) const
+{
+    std::vector<std::string> roots;
+    for (const Drive& drive : drives_) roots.push_back(drive.root);
+    const int index = DriveIndexOf(roots, folder);
+    if (index >= 0) return drives_[index].root;
+    const std::string root = DriveOfPath(folder);
+    return root.empty() ? std::string(1, NativeSeparator) : root;
+}
+
+void TFileBrowser::selectDriveOf(const std::string& folder)
+{
+    std::vector<std::string> roots;
+    for (const Drive& drive : drives_) roots.push_back(drive.root);
+    const int index = DriveIndexOf(roots, folder);
+    if (index >= 0) {
+        QSignalBlocker quiet(ComboBox2);
+        ComboBox2->setCurrentIndex(index);
+    }
+}
+
+bool TFileBrowser::ChangeFolder(const QString& folder)
+{
+    if (FillFileList(folder).isEmpty()) {
+        refreshFolderView();
+        return true;
+    }
+    MKError(box_, BrowserTexts::FolderErrorHead + folder + u'\n' + BrowserTexts::FolderErrorTail, MKAnswer::OK);
+    if (FillFileList(Q(driveRootOf(folder.toStdString()))).isEmpty()) {
+        refreshFolderView();
+        return true;
+    }
+    MKError(box_, BrowserTexts::FolderRecoveryFailed, MKAnswer::OK);
+    return false;
+}
+
+void TFileBrowser::fillDrives()
+{
+    drives_ = ListDrives();
+    QSignalBlocker quiet(ComboBox2);
+    ComboBox2->clear();
+    for (const Drive& drive : drives_) ComboBox2->addItem(DrivePicture(drive.type), Q(drive.root + DriveName(drive)));
+    selectDriveOf(current_);
+}
+
+void TFileBrowser::ComboBox2Click(int index)
+{
+    if (changingDrive_ || index < 0 || index >= static_cast<int>(drives_.size())) return;
+    changingDrive_ = true;
+    BusyCursor busy;
+    const Drive drive = drives_[index];
+    if (DriveFreeSize(drive.root) < 0) {
+        MKError(box_, BrowserTexts::DriveErrorText, MKAnswer::OK);
+        selectDriveOf(current_);
+        if (!current_.empty()) ChangeFolder(currentFolder());
+        changingDrive_ = false;
+        return;
+    }
+    ComboBox2->setItemText(index, Q(drive.root + DriveName(drive)));
+    const auto remembered = driveFolders_.find(drive.root);
+    ChangeFolder(Q(remembered != driveFolders_.end() ? remembered->second : drive.root));
+    changingDrive_ = false;
+}
+
+void TFileBrowser::HeaderControl1SectionClick()
+{
+    setDirNo(dirNo_ == 0 ? 1 : 0);
+}
+
+void TFileBrowser::setHeaderCaption(const QString& caption)
+{
+    headerModel_->setHeaderData(0, Qt::Horizontal, caption);
+}
+
+void TFileBrowser::refreshFolderView()
+{
+    BusyCursor busy;
+    updatingViews_ = true;
+    if (dirNo_ == 0) fillFolderTree();
+    else fillFolderList();
+    updatingViews_ = false;
+}
+
+void TFileBrowser::fillFolderList()
+{
+    setHeaderCaption(FolderCountCaption(std::nullopt));
+    ListBox1->clear();
+    for (const std::string& entry : FolderListEntries(current_, Subfolders(current_))) ListBox1->addItem(Q(entry));
+    const int depth = static_cast<int>(FolderLevels(current_).size());
+    if (depth > 0 && depth <= ListBox1->count()) ListBox1->setCurrentRow(depth - 1);
+    setHeaderCaption(FolderCountCaption(ListBox1->count()));
+}
+
+void TFileBrowser::ListBox1Click()
+{
+    std::vector<std::string> entries;
+    for (int row = 0; row < ListBox1->count(); ++row) entries.push_back(ListBox1->item(row)->text().toStdString());
+    const std::string target = FolderOfEntry(current_, entries, ListBox1->currentRow());
+    if (!target.empty() && target != current_) ChangeFolder(Q(target));
+}
+
+QTreeWidgetItem* TFileBrowser::addTreeNode(QTreeWidgetItem* parent, const std::string& path, const QString& text)
+{
+    auto* node = parent ? new QTreeWidgetItem(parent, {text}) : new QTreeWidgetItem(TreeView1, {text});
+    node->setData(0, PathRole, Q(path));
+    ++treeNodes_;
+    // Children are read when the node is first expanded.
+    auto* placeholder = new QTreeWidgetItem(node);
+    placeholder->setData(0, PlaceholderRole, true);
+    return node;
+}
+
+void TFileBrowser::TreeView1Expanding(QTreeWidgetItem* item)
+{
+    if (!item || item->childCount() != 1 || !item->child(0)->data(0, PlaceholderRole).toBool()) return;
+    delete item->takeChild(0);
+    const std::string path = item->data(0, PathRole).toString().toStdString();
+    for (const std::string& name : Subfolders(path)) addTreeNode(item, YenAdd(path) + name, Q(name));
+    setHeaderCaption(TreeCountCaption(treeNodes_));
+}
+
+void TFileBrowser::fillFolderTree()
+{
+    TreeView1->clear();
+    treeNodes_ = 0;
+    const std::vector<std::string> levels = FolderLevels(current_);
+    const std::vector<std::string> names = SplitFolderNames(current_);
+    QTreeWidgetItem* node = nullptr;
+    for (size_t level = 0; level < levels.size() && level < names.size(); ++level) {
+        QTreeWidgetItem* next = nullptr;
+        if (node) {
+            node->setExpanded(true);  // reads its children
+            for (int i = 0; i < node->childCount() && !next; ++i)
+                if (node->child(i)->data(0, PathRole).toString() == Q(levels[level])) next = node->child(i);
+        }
+        node = next ? next : addTreeNode(node, levels[level], Q(names[level]));
+    }
+    if (node) {
+        node->setExpanded(true);
+        TreeView1->setCurrentItem(node);
+        TreeView1->scrollToItem(node);
+    }
+    setHeaderCaption(TreeCountCaption(treeNodes_));
+}
+
+void TFileBrowser::TreeView1Change(QTreeWidgetItem* item)
+{
+    if (updatingViews_ || !item || item->data(0, PlaceholderRole).toBool()) return;
+    const QString path = item->data(0, PathRole).toString();
+    if (!path.isEmpty() && path != currentFolder()) ChangeFolder(path);
+}
+
+// ---- play and history ----
+
+void TFileBrowser::ListView1Click(QTreeWidget* list, bool doubleClick)
+{
+    if (!list || playing_ || (listsBusy && listsBusy())) return;
+    if (!doubleClick && !playOnClick()) return;
+    playing_ = true;
+    const PlayListRole role = roleOf(list);
+    EntryPlayOptions options;
+    options.checksExistence = role != PlayListRole::FileList;
+    options.deletesCutTimes = role == PlayListRole::CutList;
+    options.programFolder = programFolder;
+    const std::string folder = current_;
+    TreeWidgetPlayList rows = role == PlayListRole::FileList
+        ? TreeWidgetPlayList(*list, 0, [folder](const QString& caption) { return Q(YenAdd(folder)) + caption; })
+        : TreeWidgetPlayList(*list, RegistrationPathColumn);
+    PlayEntry(rows, box_, options, [this, list](const QString& path) {
+        if (playFile) playFile(path, list);
+    });
+    playing_ = false;
+}
+
+void TFileBrowser::Button_HISClick()
+{
+    H_DIRBoxDlg1.Filter = BrowserTexts::HistoryFilter;
+    H_DIRBoxDlg1.FilterIndex = allFiles_ ? 1 : 0;
+    if (H_DIRBoxDlg1.Execute(currentFolder(), window()) != 1 || H_DIRBoxDlg1.history().isEmpty()) return;
+    ChangeFolder(WithoutTrailingSeparator(H_DIRBoxDlg1.history().entries().front()));
+}
