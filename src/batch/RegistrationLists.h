@@ -15,10 +15,10 @@
 
 #include "FileRow.h"
 #include "RegistrationListId.h"
+#include "RegistrationPanel.h"
 #include "RegistrationRows.h"
 
 class RegistrationList;
-class RegistrationPanel;
 class TMKBoxDlg;
 
 // The captions of the rows to select again in the four stored lists

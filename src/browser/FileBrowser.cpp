@@ -54,6 +54,8 @@ public:
         return CompareByColumn(row_, static_cast<const FileListItem&>(other).row_, static_cast<FileColumn>(column)) < 0;
     }
 
+    const FileRow& row() const { return row_; }
+
 private:
     FileRow row_;
 };
@@ -478,4 +480,20 @@ void TFileBrowser::Button_HISClick()
     H_DIRBoxDlg1.FilterIndex = allFiles_ ? 1 : 0;
     if (H_DIRBoxDlg1.Execute(currentFolder(), window()) != 1 || H_DIRBoxDlg1.history().isEmpty()) return;
     ChangeFolder(WithoutTrailingSeparator(H_DIRBoxDlg1.history().entries().front()));
+}
+
+QList<FileRow> TFileBrowser::selectedRows() const
+{
+    QList<FileRow> rows;
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        auto* item = dynamic_cast<const FileListItem*>(ListView1->topLevelItem(i));
+        if (item && item->isSelected()) rows.append(item->row());
+    }
+    return rows;
+}
+
+QList<FileRow> TFileBrowser::allRows()
+{
+    ListView1->selectAll();
+    return selectedRows();
 }

@@ -7,6 +7,7 @@
 // The browser plays nothing itself: a clicked file goes to `playFile`, the
 // stop button to `stopPlay`. The registration lists join the same click,
 // key and drawing behaviour through attachList().
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "Drives.h"
+#include "FileRow.h"
 #include "H_DIRdlg.h"
 
 class ColorBtn;
@@ -63,6 +65,10 @@ public:
     QString selectedCaption() const;
     // Selects, focuses and shows the first row with exactly this caption.
     void selectCaption(const QString& caption);
+    // The rows of ListView1 in list order: the selected ones, or all of them
+    // (which selects them all, so the user sees what was registered).
+    QList<FileRow> selectedRows() const;
+    QList<FileRow> allRows();
 
     // Fills ListView1 for a folder (with or without a trailing separator).
     // Empty on success, else the failure text "フォルダーエラー" to show;

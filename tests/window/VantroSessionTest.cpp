@@ -9,6 +9,7 @@
 #include "FileFace.h"
 #include "CutFace.h"
 #include "ListFiles.h"
+#include "RegistrationList.h"
 #include "MKResponder.h"
 #include "MemorySettingsStore.h"
 #include "RecordingDesktop.h"
@@ -127,7 +128,6 @@ TEST_F(VantroSessionTest, StoredSettingsAreAppliedAndSavedBack)
     store->preset("BackColor", "1");
     store->preset("MCUTF_G", "7");
     store->preset("HENKAN_NO", "1");
-    store->preset("G_Text", "a.wav");
     VantroSession session;
     TTALVO_VANTRO window(session.steps());
     ASSERT_TRUE(WaitForStageB(window));
@@ -150,7 +150,6 @@ TEST_F(VantroSessionTest, StoredSettingsAreAppliedAndSavedBack)
     EXPECT_EQ(store->read("BackColor"), "1");
     EXPECT_EQ(store->read("TALVO_COLOR"), "0");
     EXPECT_EQ(store->read("HENKAN_NO"), "1");
-    EXPECT_EQ(store->read("G_Text"), "a.wav");
     EXPECT_EQ(store->read("FP"), QString("%1,%2").arg(window.pos().x()).arg(window.pos().y()));
     EXPECT_EQ(store->writtenNames().front(), "FP");
     EXPECT_EQ(store->writtenNames().back(), "IR_Index");
@@ -200,6 +199,32 @@ TEST_F(VantroSessionTest, TheSplitFolderCommandShowsTheChosenFolder)
     window.menus().MF_SAVE_DIR->trigger();
     EXPECT_EQ(window.Panel_CUT->Edit_SDIR->text(), qpath("parts"));
     EXPECT_EQ(session.state().settings.SAVE_DIR, qpath("parts") + "/");
+}
+
+TEST_F(VantroSessionTest, RegisteredFilesAndTheirSelectionSurviveARestart)
+{
+    storeBatchFolders();
+    const FileRow first{"a.wav", qpath("a.wav"), "      10", "26/12/09 10:00:00 Wed", "   A"};
+    const FileRow second{"録音.wav", qpath("録音.wav"), "   1,000", "26/12/09 10:00:01 Wed", "   A"};
+    {
+        VantroSession session;
+        TTALVO_VANTRO window(session.steps());
+        ASSERT_TRUE(WaitForStageB(window));
+        RegistrationList& list = *session.state().lists->list(RegList::K);
+        list.appendRow(first);
+        list.appendRow(second);  // selected alone
+        window.close();
+    }
+    EXPECT_EQ(store->read("K_Text"), "録音.wav");
+
+    VantroSession session;
+    TTALVO_VANTRO window(session.steps());
+    ASSERT_TRUE(WaitForStageB(window));
+    const ListEntries entries = session.state().lists->list(RegList::K)->entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].row, first);
+    EXPECT_EQ(entries[1].row, second);
+    EXPECT_EQ(session.state().lists->selectedCaption(RegList::K), "録音.wav");
 }
 
 }  // namespace

@@ -5,13 +5,21 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <QTabWidget>
 
 #include "ColourSchemes.h"
 #include "CutFace.h"
 #include "Dir2dlg.h"
+#include "FileBrowser.h"
 #include "FileFace.h"
+#include "FileOnlyView.h"
+#include "Folders.h"
+#include "ProgramInfo.h"
+#include "RegistrationList.h"
+#include "RegistrationPanel.h"
+#include "YeNADDCUT.h"
 #include "ListFiles.h"
 #include "LogTexts.h"
 #include "SettingsCaptions.h"
@@ -84,6 +92,22 @@ QPalette SystemPalette()
 
 std::optional<QString> Kept(const QString& text) { return text; }
 
+// A selection as the save takes it: none when no row is selected.
+std::optional<QString> Selection(const QString& caption)
+{
+    return caption.isEmpty() ? std::nullopt : std::optional<QString>(caption);
+}
+
+// The batch tab of each batch registration list, in list order.
+constexpr std::array<std::pair<RegList, int>, 4> kBatchListTabs = {
+    {{RegList::G, 0}, {RegList::K, 1}, {RegList::LR, 2}, {RegList::REV, 3}}};
+
+void Place(QWidget* area, QWidget* content)
+{
+    if (!area->layout()) new QVBoxLayout(area);
+    area->layout()->addWidget(content);
+}
+
 }  // namespace
 
 VantroSession::VantroSession() = default;
@@ -95,6 +119,9 @@ VantroSteps VantroSession::steps()
     s.firstRunNeeded = [this](TTALVO_VANTRO&) { return !BatchFoldersSet(state_.settings); };
     s.firstRunPrompt = [this](TTALVO_VANTRO& w) { firstRunPrompt(w); };
     s.stageB = [this](TTALVO_VANTRO& w) { stageB(w); };
+    s.stopDevices = [this](TTALVO_VANTRO&) {
+        if (state_.lists) state_.lists->Btn_CANSEL_GClick();
+    };
     s.save = [this](TTALVO_VANTRO& w) { save(w); };
     return s;
 }
@@ -106,6 +133,7 @@ void VantroSession::create(TTALVO_VANTRO& window)
     window.move(state_.settings.FP);
     showSplitFolder(window, state_.settings.SAVE_DIR);
     SendSplitFilesToProgramFolder(state_.settings);
+    placeFileFace(window);
     bindMenus(window);
 }
 
@@ -126,31 +154,88 @@ void VantroSession::stageB(TTALVO_VANTRO& window)
     window.Panel_DFF->PageControl1->setCurrentIndex(TabIndexFromTSNo(values.TSNo));
     window.setShortcutGroup(values.Group);
 
-    state_.folderHistory = LoadListFile(ListFile::FolderHistory);
-    state_.folderHistory.removeAll(WithoutTrailingSeparator(values.CPath));
-    state_.folderHistory.prepend(WithoutTrailingSeparator(values.CPath));
+    TFileBrowser& browser = *state_.browser;
+    browser.setDirNo(values.DirNo);
+    browser.H_DIRBoxDlg1.loadHistory(LoadListFile(ListFile::FolderHistory));
+    browser.fillDrives();
+    browser.ChangeFolder(values.CPath);
+    browser.H_DIRBoxDlg1.setNewDIR(WithoutTrailingSeparator(values.CPath));
     state_.listJoinLines = LoadListFile(ListFile::ListJoin);
     state_.renameLines = LoadListFile(ListFile::Rename);
+    loadLists(window);
+}
+
+void VantroSession::placeFileFace(TTALVO_VANTRO& window)
+{
+    TFileFace& face = *window.Panel_DFF;
+    auto* browser = new TFileBrowser(*window.MKBoxDlg1, face.browserArea);
+    browser->programFolder = QString::fromStdString(ProgramFolder());
+    Place(face.browserArea, browser);
+    state_.browser = browser;
+
+    state_.lists = std::make_unique<RegistrationLists>(*window.MKBoxDlg1);
+    RegistrationLists& lists = *state_.lists;
+    Place(face.cutListArea, lists.panel(RegList::M));
+    browser->attachList(lists.list(RegList::M), PlayListRole::CutList);
+    for (const auto& [list, tab] : kBatchListTabs) {
+        Place(face.tabSheet(tab), lists.panel(list));
+        browser->attachList(lists.list(list), PlayListRole::BatchList);
+    }
+    lists.browserAllRows = [browser] { return browser->allRows(); };
+    lists.browserSelectedRows = [browser] { return browser->selectedRows(); };
+    lists.focusBrowser = [browser] { browser->ListView1->setFocus(); };
+    browser->listsBusy = [&lists] { return lists.registrationRunning(); };
+}
+
+void VantroSession::loadLists(TTALVO_VANTRO& window)
+{
+    const SettingsValues& v = state_.settings;
+    RegistrationLists& lists = *state_.lists;
+    lists.setSortOption(RegList::M, v.M_SORT);
+    lists.setSortOption(RegList::G, v.G_SORT);
+    lists.setSortOption(RegList::K, v.K_SORT);
+    lists.setSortOption(RegList::LR, v.LR_SORT);
+    lists.setSortOption(RegList::REV, v.REV_SORT);
+    state_.browser->selectCaption(v.DIR_Text);
+    lists.loadListFiles(ProgramInfo::Word, {v.G_Text, v.K_Text, v.LR_Text, v.REV_Text});
+    applyFileOnly(window);
+    lists.updateCountCaptions();
+}
+
+void VantroSession::applyFileOnly(TTALVO_VANTRO& window)
+{
+    RegistrationLists& lists = *state_.lists;
+    ApplyFileOnly({lists.list(RegList::M), lists.list(RegList::G), lists.list(RegList::K), lists.list(RegList::LR),
+                   lists.list(RegList::REV)},
+                  window.Panel_DFF->PageControl1->width(), state_.settings.FileOnly);
 }
 
 void VantroSession::save(TTALVO_VANTRO& window)
 {
-    SaveListFile(ListFile::FolderHistory, state_.folderHistory);
+    RegistrationLists& lists = *state_.lists;
+    lists.saveListFiles(ProgramInfo::Word);
+    SaveListFile(ListFile::FolderHistory, state_.browser->H_DIRBoxDlg1.historyLines());
     SaveListFile(ListFile::ListJoin, state_.listJoinLines);
     SaveListFile(ListFile::Rename, state_.renameLines);
     state_.logs->showAtShutdown();
 
-    const SettingsValues& v = state_.settings;
+    SettingsValues& v = state_.settings;
+    v.DirNo = state_.browser->dirNo();
+    v.M_SORT = lists.sortOption(RegList::M);
+    v.G_SORT = lists.sortOption(RegList::G);
+    v.K_SORT = lists.sortOption(RegList::K);
+    v.LR_SORT = lists.sortOption(RegList::LR);
+    v.REV_SORT = lists.sortOption(RegList::REV);
     ShutdownControls controls;
     controls.windowPosition = window.pos();
-    controls.browserFolder = v.CPath;
-    // The lists that hold these selections keep them as they were read.
+    controls.browserFolder = QString::fromStdString(YenAdd(state_.browser->currentFolder().toStdString()));
+    // The cut face's own list of files to cut arrives later: its caption is kept as read.
     controls.M_Text = Kept(v.M_Text);
-    controls.G_Text = Kept(v.G_Text);
-    controls.K_Text = Kept(v.K_Text);
-    controls.LR_Text = Kept(v.LR_Text);
-    controls.REV_Text = Kept(v.REV_Text);
-    controls.DIR_Text = Kept(v.DIR_Text);
+    controls.G_Text = Selection(lists.selectedCaption(RegList::G));
+    controls.K_Text = Selection(lists.selectedCaption(RegList::K));
+    controls.LR_Text = Selection(lists.selectedCaption(RegList::LR));
+    controls.REV_Text = Selection(lists.selectedCaption(RegList::REV));
+    controls.DIR_Text = Selection(state_.browser->selectedCaption());
     controls.ML8_G = QString::number(v.ML8_G);
     controls.ML16_G = QString::number(v.ML16_G);
     controls.Combo_KL = v.Combo_KL;
@@ -193,6 +278,11 @@ void VantroSession::bindMenus(TTALVO_VANTRO& window)
     }
     for (const auto& [item, name] : LogMenuItems(m))
         QObject::connect(item, &QAction::triggered, &window, [this, name = name] { state_.logs->runCommand(name); });
+    QObject::connect(m.MF_ALL, &QAction::triggered, &window,
+                     [this](bool checked) { state_.browser->setAllFiles(checked); });
+    QObject::connect(m.MF_FileOnly, &QAction::triggered, &window, [this, &window] { applyFileOnly(window); });
+    QObject::connect(m.MO_M_SORT, &QAction::triggered, &window,
+                     [this](bool checked) { state_.lists->setSortOption(RegList::M, checked); });
     QObject::connect(m.MF_SAVE_DIR, &QAction::triggered, &window,
                      [this, &window] { chooseFolder(window, OutputFolder::Split); });
 }

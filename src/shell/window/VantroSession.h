@@ -10,13 +10,17 @@
 
 #include "FolderChoice.h"
 #include "OperationLogs.h"
+#include "RegistrationLists.h"
 #include "SettingsValues.h"
 #include "VANTRO_FM.h"
+
+class TFileBrowser;
 
 struct ProgramState {
     SettingsValues settings;
     std::optional<OperationLogs> logs;  // made with the window's message box
-    QStringList folderHistory;          // newest first
+    TFileBrowser* browser = nullptr;    // the file face's drives, folders and files
+    std::unique_ptr<RegistrationLists> lists;
     QStringList listJoinLines;          // ListBox_KL
     QStringList renameLines;            // ListBox_IR
 };
@@ -40,6 +44,9 @@ private:
     void stageB(TTALVO_VANTRO& window);
     void save(TTALVO_VANTRO& window);
 
+    void placeFileFace(TTALVO_VANTRO& window);
+    void loadLists(TTALVO_VANTRO& window);
+    void applyFileOnly(TTALVO_VANTRO& window);
     void bindMenus(TTALVO_VANTRO& window);
     void showSettingsInMenus(TTALVO_VANTRO& window);
     void applyColourSchemes(TTALVO_VANTRO& window);
