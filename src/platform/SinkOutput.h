@@ -1,0 +1,47 @@
+#pragma once
+// Playback through the default audio output: a QAudioSink pulls 16-bit
+// frames converted block by block from the file.
+#include <QAudioSink>
+#include <QIODevice>
+
+#include <memory>
+#include <vector>
+
+#include "SoundOutput.h"
+
+// The converted frames of a range, read on demand.
+class FrameSource : public QIODevice {
+public:
+    FrameSource(const std::string& path, const WaveLayout& layout, uint64_t first, uint64_t end);
+    bool ready() const { return ready_; }
+    bool atEnd() const override { return next_ >= end_; }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    WaveFrameReader reader_;
+    WaveLayout layout_;
+    uint64_t next_, end_;
+    std::vector<char> raw_;
+    bool ready_ = false;
+};
+
+class SinkOutput : public SoundOutput {
+public:
+    bool start(const std::string& path, const WaveLayout& layout, uint64_t first, uint64_t end,
+               Finished finished) override;
+    void stop() override;
+    uint64_t position() const override;
+
+    // True when the default output takes the converted format of the layout.
+    static bool CanPlay(const WaveLayout& layout);
+
+private:
+    std::unique_ptr<QAudioSink> sink_;
+    std::unique_ptr<FrameSource> source_;
+    uint64_t first_ = 0, end_ = 0, stoppedAt_ = 0;
+    uint32_t rate_ = 1;
+};
