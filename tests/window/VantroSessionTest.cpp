@@ -8,7 +8,9 @@
 
 #include "FileFace.h"
 #include "CutFace.h"
+#include "FileBrowser.h"
 #include "ListFiles.h"
+#include "TestWav.h"
 #include "RegistrationList.h"
 #include "MKResponder.h"
 #include "MemorySettingsStore.h"
@@ -225,6 +227,38 @@ TEST_F(VantroSessionTest, RegisteredFilesAndTheirSelectionSurviveARestart)
     EXPECT_EQ(entries[0].row, first);
     EXPECT_EQ(entries[1].row, second);
     EXPECT_EQ(session.state().lists->selectedCaption(RegList::K), "録音.wav");
+}
+
+// A click on the file list plays the file on the silent output, the status
+// line names it, and in "PLAY" mode the next file follows when it ends.
+TEST_F(VantroSessionTest, AClickedFilePlaysAndTheNextFollowsInPlayMode)
+{
+    storeBatchFolders();
+    QDir().mkpath(qpath("sounds"));
+    WavSpec wav;
+    wav.sampleRate = 8000;
+    wav.channels = 1;
+    wav.bits = 8;
+    wav.data = Bytes(1600, 128);  // 200 ms
+    WriteFileBytes(path("sounds/a.wav"), wav.build());
+    WriteFileBytes(path("sounds/b.wav"), wav.build());
+    store->preset("CPath", qpath("sounds") + "/");
+    VantroSession session;
+    TTALVO_VANTRO window(session.steps());
+    ASSERT_TRUE(WaitForStageB(window));
+    TFileBrowser& browser = *session.state().browser;
+    ASSERT_EQ(browser.ListView1->topLevelItemCount(), 2);
+    ASSERT_TRUE(browser.playOnClick());
+
+    browser.ListView1->setCurrentItem(browser.ListView1->topLevelItem(0));
+    browser.ListView1->topLevelItem(0)->setSelected(true);
+    browser.ListView1Click(browser.ListView1);
+    EXPECT_EQ(session.state().media.PlayFile, qpath("sounds/a.wav"));
+    EXPECT_TRUE(window.Panel_DFF->Edit_File_Disp->text().contains("a.wav"));
+    Wait(700);
+    EXPECT_EQ(session.state().media.PlayFile, qpath("sounds/b.wav"));
+    EXPECT_EQ(window.state().playFormat.rate, 8000);
+    window.close();
 }
 
 }  // namespace

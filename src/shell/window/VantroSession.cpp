@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QScreen>
 #include <QTabWidget>
@@ -19,6 +20,7 @@
 #include "ProgramInfo.h"
 #include "RegistrationList.h"
 #include "RegistrationPanel.h"
+#include "SeekBar.h"
 #include "YeNADDCUT.h"
 #include "ListFiles.h"
 #include "LogTexts.h"
@@ -119,9 +121,7 @@ VantroSteps VantroSession::steps()
     s.firstRunNeeded = [this](TTALVO_VANTRO&) { return !BatchFoldersSet(state_.settings); };
     s.firstRunPrompt = [this](TTALVO_VANTRO& w) { firstRunPrompt(w); };
     s.stageB = [this](TTALVO_VANTRO& w) { stageB(w); };
-    s.stopDevices = [this](TTALVO_VANTRO&) {
-        if (state_.lists) state_.lists->Btn_CANSEL_GClick();
-    };
+    s.stopDevices = [this](TTALVO_VANTRO&) { stopDevices(); };
     s.save = [this](TTALVO_VANTRO& w) { save(w); };
     return s;
 }
@@ -185,6 +185,64 @@ void VantroSession::placeFileFace(TTALVO_VANTRO& window)
     lists.browserSelectedRows = [browser] { return browser->selectedRows(); };
     lists.focusBrowser = [browser] { browser->ListView1->setFocus(); };
     browser->listsBusy = [&lists] { return lists.registrationRunning(); };
+    placePlayback(window);
+}
+
+void VantroSession::placePlayback(TTALVO_VANTRO& window)
+{
+    state_.device = std::make_unique<MediaDevice>();
+    state_.playback = std::make_unique<Playback>(*state_.device, state_.media, *window.MKBoxDlg1, state_.settings.FUN);
+    Playback& playback = *state_.playback;
+    TFileFace& face = *window.Panel_DFF;
+    auto* bar = new SeekBar(&face);
+    bar->setObjectName(QStringLiteral("Panel_B0"));
+    static_cast<QVBoxLayout*>(face.layout())->insertWidget(face.layout()->count() - 1, bar);
+    playback.setSeekBar(bar);
+
+    auto playHook = [this, &window](const QString& path, QWidget* list) { play(window, path, list); };
+    state_.browser->playFile = playHook;
+    state_.lists->setPlayHook(playHook);
+    state_.browser->stopPlay = [&playback] { playback.ColorBtn1Click(); };
+    playback.fileFaceContinuation = [this, &window](int code) { playNext(window, code); };
+    playback.displayChanged = [this, &window] {
+        window.Panel_DFF->Edit_File_Disp->setText(state_.media.FileDispText);
+        window.state().playFormat = {state_.media.SampleRate, state_.media.SampleBits, state_.media.ChannelCount};
+    };
+}
+
+void VantroSession::play(TTALVO_VANTRO&, const QString& path, QWidget* list)
+{
+    MediaState& media = state_.media;
+    media.PlayFile = path;
+    media.PlayFrom = -1;
+    media.PlayTo = -1;
+    media.CurrentList = list;
+    media.AbortFlag = false;
+    state_.playback->OpenAndPlay();
+}
+
+// In "PLAY" mode a file played to its end is followed by the next row of its list.
+void VantroSession::playNext(TTALVO_VANTRO&, int code)
+{
+    auto* list = qobject_cast<QTreeWidget*>(state_.media.CurrentList.data());
+    if (code != 1 || !list || !state_.browser->playOnClick()) return;
+    const int next = list->indexOfTopLevelItem(list->currentItem()) + 1;
+    if (next <= 0 || next >= list->topLevelItemCount()) return;
+    list->clearSelection();
+    list->setCurrentItem(list->topLevelItem(next));
+    list->topLevelItem(next)->setSelected(true);
+    list->scrollToItem(list->topLevelItem(next));
+    state_.browser->ListView1Click(list);
+}
+
+void VantroSession::stopDevices()
+{
+    if (state_.lists) state_.lists->Btn_CANSEL_GClick();
+    if (!state_.playback) return;
+    state_.media.AbortFlag = true;
+    state_.playback->MciStopClose();
+    state_.playback->MciStopClose();
+    state_.media.ClosingFlag = true;
 }
 
 void VantroSession::loadLists(TTALVO_VANTRO& window)

@@ -9,6 +9,9 @@
 #include <optional>
 
 #include "FolderChoice.h"
+#include "MediaDevice.h"
+#include "MediaState.h"
+#include "Playback.h"
 #include "OperationLogs.h"
 #include "RegistrationLists.h"
 #include "SettingsValues.h"
@@ -21,6 +24,11 @@ struct ProgramState {
     std::optional<OperationLogs> logs;  // made with the window's message box
     TFileBrowser* browser = nullptr;    // the file face's drives, folders and files
     std::unique_ptr<RegistrationLists> lists;
+    // Playback: the device, its state, and the procedures that drive it
+    // (declared in this order so that the procedures go before the device).
+    std::unique_ptr<MediaDevice> device;
+    MediaState media;
+    std::unique_ptr<Playback> playback;
     QStringList listJoinLines;          // ListBox_KL
     QStringList renameLines;            // ListBox_IR
 };
@@ -46,6 +54,10 @@ private:
 
     void placeFileFace(TTALVO_VANTRO& window);
     void loadLists(TTALVO_VANTRO& window);
+    void placePlayback(TTALVO_VANTRO& window);
+    void play(TTALVO_VANTRO& window, const QString& path, QWidget* list);
+    void playNext(TTALVO_VANTRO& window, int code);
+    void stopDevices();
     void applyFileOnly(TTALVO_VANTRO& window);
     void bindMenus(TTALVO_VANTRO& window);
     void showSettingsInMenus(TTALVO_VANTRO& window);
