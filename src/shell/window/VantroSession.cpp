@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTabBar>
@@ -179,6 +181,9 @@ void VantroSession::placeFileFace(TTALVO_VANTRO& window)
     browser->attachList(lists.list(RegList::M), PlayListRole::CutList);
     for (const auto& [list, tab] : kBatchListTabs) {
         Place(face.tabSheet(tab), lists.panel(list));
+        // The tab's popup menu; its sort option first (the batch commands join it).
+        face.tabSheet(tab)->setContextMenuPolicy(Qt::ActionsContextMenu);
+        face.tabSheet(tab)->addAction(lists.panel(list)->sortOption);
         browser->attachList(lists.list(list), PlayListRole::BatchList);
     }
     lists.browserAllRows = [browser] { return browser->allRows(); };
@@ -194,9 +199,20 @@ void VantroSession::placePlayback(TTALVO_VANTRO& window)
     state_.playback = std::make_unique<Playback>(*state_.device, state_.media, *window.MKBoxDlg1, state_.settings.FUN);
     Playback& playback = *state_.playback;
     TFileFace& face = *window.Panel_DFF;
-    auto* bar = new SeekBar(&face);
+    // The position row: the seek bar, the play position (Label2) and the length (Label1).
+    auto* row = new QWidget(&face);
+    auto* rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new SeekBar(row);
     bar->setObjectName(QStringLiteral("Panel_B0"));
-    static_cast<QVBoxLayout*>(face.layout())->insertWidget(face.layout()->count() - 1, bar);
+    auto* position = new QLabel(row);
+    position->setObjectName(QStringLiteral("Label2"));
+    auto* length = new QLabel(row);
+    length->setObjectName(QStringLiteral("Label1"));
+    rowLayout->addWidget(bar, 1);
+    rowLayout->addWidget(position);
+    rowLayout->addWidget(length);
+    static_cast<QVBoxLayout*>(face.layout())->insertWidget(face.layout()->count() - 1, row);
     playback.setSeekBar(bar);
 
     auto playHook = [this, &window](const QString& path, QWidget* list) { play(window, path, list); };
@@ -204,8 +220,10 @@ void VantroSession::placePlayback(TTALVO_VANTRO& window)
     state_.lists->setPlayHook(playHook);
     state_.browser->stopPlay = [&playback] { playback.ColorBtn1Click(); };
     playback.fileFaceContinuation = [this, &window](int code) { playNext(window, code); };
-    playback.displayChanged = [this, &window] {
+    playback.displayChanged = [this, &window, position, length] {
         window.Panel_DFF->Edit_File_Disp->setText(state_.media.FileDispText);
+        position->setText(state_.media.PlayTimeText);
+        length->setText(state_.media.TotalTimeText);
         window.state().playFormat = {state_.media.SampleRate, state_.media.SampleBits, state_.media.ChannelCount};
     };
 }
