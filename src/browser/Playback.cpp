@@ -155,10 +155,10 @@ void Playback::refresh()
     if (displayChanged) displayChanged();
 }
 
-bool Playback::OpenAndPlay()
+// Opens PlayFile under "talvoMID" with milliseconds as the time format;
+// false (device closed again) when the open failed or a stop came meanwhile.
+bool Playback::openForMilliseconds()
 {
-    MciStopClose();
-    if (state_.AbortFlag || state_.ClosingFlag) return false;
     state_.CommandBuf = OpenCommand(state_.PlayFile, "talvoMID");
     if (MciSend({}) != 0) {
         MciStopClose();
@@ -170,6 +170,14 @@ bool Playback::OpenAndPlay()
         return false;
     }
     MciSend("set talvoMID time format ms");
+    return true;
+}
+
+bool Playback::OpenAndPlay()
+{
+    MciStopClose();
+    if (state_.AbortFlag || state_.ClosingFlag) return false;
+    if (!openForMilliseconds()) return false;
     state_.PlayLength = 0;
     if (MciSend("status TalvoMID length") == 0) takeReply(state_.PlayLength);
     if (state_.PlayLength <= 0) {
@@ -213,17 +221,7 @@ bool Playback::OpenForLength()
 {
     MciStopClose();
     if (state_.ClosingFlag) return false;
-    state_.CommandBuf = OpenCommand(state_.PlayFile, "talvoMID");
-    if (MciSend({}) != 0) {
-        MciStopClose();
-        showError(PlayErrorLead, OpenFailedText);
-        return false;
-    }
-    if (state_.AbortFlag || state_.ClosingFlag) {
-        MciStopClose();
-        return false;
-    }
-    MciSend("set talvoMID time format ms");
+    if (!openForMilliseconds()) return false;
     state_.CutLength = -1;
     if (MciSend("status TalvoMID length") == 0) takeReply(state_.CutLength);
     MciStopClose();

@@ -53,6 +53,7 @@ public:
 
 private:
     int sendBuffer(const std::string& command, const char* suffix);
+    bool openForMilliseconds();
     bool takeReply(int& value) const;
     int showError(const QString& lead, const QString& reason);
     QString readFormat(const std::string& alias);
