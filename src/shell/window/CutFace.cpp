@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr QSize kListsSize(640, 470);    // Panel_S
-constexpr QSize kControlsSize(250, 470); // Panel_C
+constexpr QSize kListsSize(700, 500);    // Panel_S
+constexpr QSize kControlsSize(280, 500); // Panel_C
 
 QFrame* FramedPanel(QWidget* parent, const char* name)
 {

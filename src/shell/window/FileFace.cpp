@@ -48,8 +48,8 @@ TFileFace::TFileFace(WindowState& state, QWidget* parent)
     }
 
     auto* top = new QHBoxLayout;
-    top->addWidget(browserArea, 3);
-    top->addWidget(cutListArea, 2);
+    top->addWidget(browserArea, 2);
+    top->addWidget(cutListArea, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addLayout(top, 3);
