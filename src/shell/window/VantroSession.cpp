@@ -178,6 +178,9 @@ void VantroSession::placeFileFace(TTALVO_VANTRO& window)
     state_.lists = std::make_unique<RegistrationLists>(*window.MKBoxDlg1);
     RegistrationLists& lists = *state_.lists;
     Place(face.cutListArea, lists.panel(RegList::M));
+    // The options menu's MO_M_SORT is the sort option of ListView_M; the
+    // panel's own action stays out of sight and follows it.
+    lists.panel(RegList::M)->sortOption->setObjectName(QString());
     browser->attachList(lists.list(RegList::M), PlayListRole::CutList);
     for (const auto& [list, tab] : kBatchListTabs) {
         Place(face.tabSheet(tab), lists.panel(list));
