@@ -136,10 +136,7 @@ bool splitChannel(const std::string& sourceFileName, const std::string& targetFi
     BlockPlan plan;
     FrameLayout frame{};
     if (!checkStereoSource(head, texts, buffer, plan, frame, err)) return false;
-    if (!source.seek(head.dataStart)) {
-        err = texts.offsetOutOfRange();
-        return false;
-    }
+    if (!SeekToData(source, head, texts, err)) return false;
     WavFile target;
     if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     if (!halveFormat(head, err)) return false;

@@ -12,6 +12,13 @@ bool OpenAndWalk(WavFile& file, const std::string& path, WavFile::Mode mode, con
     return ReadWavHead(file, path, texts, head, err, options);
 }
 
+bool SeekToData(WavFile& source, const WavHead& head, const HeadTexts& texts, std::string& err)
+{
+    if (source.seek(head.dataStart)) return true;
+    err = texts.offsetOutOfRange();
+    return false;
+}
+
 bool CreateTarget(WavFile& out, const std::string& path, const std::string& sourcePath,
                   const HeadTexts& texts, std::string& err)
 {

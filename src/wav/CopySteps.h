@@ -14,6 +14,9 @@
 bool OpenAndWalk(WavFile& file, const std::string& path, WavFile::Mode mode, const HeadTexts& texts,
                  WavHead& head, std::string& err, WalkOptions options = {});
 
+// Moves the source to its first sample byte; the offset text when it cannot.
+bool SeekToData(WavFile& source, const WavHead& head, const HeadTexts& texts, std::string& err);
+
 // Creates (or replaces) a target file. A target that is the source itself is
 // refused: replacing it would destroy the source.
 bool CreateTarget(WavFile& out, const std::string& path, const std::string& sourcePath,

@@ -53,10 +53,7 @@ bool fmt18To16(const std::string& sourceFileName, const std::string& targetFileN
     if (!checkEighteenBytePcm(head, texts, err)) return false;
     BlockPlan plan;
     if (!PlanBlocks(head, texts, buffer.size, 1, plan, err)) return false;
-    if (!source.seek(head.dataStart)) {
-        err = texts.offsetOutOfRange();
-        return false;
-    }
+    if (!SeekToData(source, head, texts, err)) return false;
     WavFile target;
     if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     // The head up to the end of the PCM format, with the chunk's size lowered

@@ -20,10 +20,7 @@ bool copyWav(const std::string& sourceFileName, const std::string& targetFileNam
     if (!CheckDataAndFormat(head, texts, err)) return false;
     BlockPlan plan;
     if (!PlanBlocks(head, texts, buffer.size, 1, plan, err)) return false;
-    if (!source.seek(head.dataStart)) {
-        err = texts.offsetOutOfRange();
-        return false;
-    }
+    if (!SeekToData(source, head, texts, err)) return false;
     WavFile target;
     if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {

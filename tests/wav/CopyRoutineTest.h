@@ -2,6 +2,7 @@
 // Test support for the routines that write one WAV file from another: a
 // temporary folder, the engine's seams reset after every test, and a runner
 // that checks the source is left exactly as it was.
+#include "EngineTest.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,15 +15,8 @@
 
 using Routine = std::function<void(const std::string& source, const std::string& target, std::string& err)>;
 
-class CopyRoutineTest : public ::testing::Test {
+class CopyRoutineTest : public EngineTest {
 protected:
-    void TearDown() override
-    {
-        FileFaults::reset();
-        BufferFaults::failAbove = -1;
-        WorkBufSize = DefaultWorkBufSize;
-    }
-
     // Writes the source, runs the routine into target(), makes sure the source
     // is unchanged and returns the error text.
     std::string run(const Routine& routine, const Bytes& sourceBytes)

@@ -1,5 +1,6 @@
 // Fade-in and fade-out in place: the gain of every 10 ms step, the clipping of
 // the fade lengths, every sample width and channel count, and every failure.
+#include "EngineTest.h"
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -71,17 +72,8 @@ int64_t SampleOf(const Bytes& file, const WavSpec& s, size_t f, size_t c = 0)
 
 int64_t Gain(int64_t v, int64_t k, int64_t n) { return static_cast<int64_t>(std::nearbyint(double(v) * k / n)); }
 
-class FadeTest : public ::testing::Test {
+class FadeTest : public EngineTest {
 protected:
-    void TearDown() override
-    {
-        FileFaults::reset();
-        BufferFaults::failAbove = -1;
-        WorkBufSize = DefaultWorkBufSize;
-        SmallBufSize = DefaultSmallBufSize;
-        engineHost() = EngineHost{};
-    }
-
     // Fades a file built of `bytes`; returns ErrorText and leaves the result in `after`.
     std::string fade(const Bytes& bytes, int64_t in, int64_t out, int64_t headSeconds = 0, int64_t headTenths = 0)
     {

@@ -1,4 +1,5 @@
 // The header walk and WavInfo, through GetWavInfo.
+#include "EngineTest.h"
 #include <gtest/gtest.h>
 
 #include "EngineHost.h"
@@ -8,14 +9,8 @@
 
 namespace {
 
-class GetWavInfoTest : public ::testing::Test {
+class GetWavInfoTest : public EngineTest {
 protected:
-    void TearDown() override
-    {
-        FileFaults::reset();
-        engineHost() = EngineHost{};
-    }
-
     std::string read(const Bytes& bytes)
     {
         std::string path = dir.write("in.wav", bytes);

@@ -1,5 +1,6 @@
 // Head and tail silence: the bytes written, the header carried over, and every
 // way a call can fail.
+#include "EngineTest.h"
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -58,17 +59,8 @@ Bytes Concat(Bytes a, const Bytes& b)
     return a;
 }
 
-class SilenceTest : public ::testing::Test {
+class SilenceTest : public EngineTest {
 protected:
-    void TearDown() override
-    {
-        FileFaults::reset();
-        BufferFaults::failAbove = -1;
-        WorkBufSize = DefaultWorkBufSize;
-        SmallBufSize = DefaultSmallBufSize;
-        engineHost() = EngineHost{};
-    }
-
     // Head silence from a source of these bytes into out.wav; returns ErrorText.
     std::string head(const Bytes& source, int32_t seconds, int32_t tenths)
     {

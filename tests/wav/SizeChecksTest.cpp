@@ -1,4 +1,5 @@
 // The work-buffer check and the output-size estimate of a conversion.
+#include "EngineTest.h"
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -33,7 +34,7 @@ struct Box {
     bool operator==(const Box&) const = default;
 };
 
-class SizeChecksTest : public ::testing::Test {
+class SizeChecksTest : public EngineTest {
 protected:
     void SetUp() override
     {
@@ -47,15 +48,6 @@ protected:
         };
         engineHost().processPendingMessages = [this] { ++pending; };
     }
-    void TearDown() override
-    {
-        FileFaults::reset();
-        BufferFaults::failAbove = -1;
-        WorkBufSize = DefaultWorkBufSize;
-        SmallBufSize = DefaultSmallBufSize;
-        engineHost() = EngineHost{};
-    }
-
     // A CD-audio source whose data end (data offset + data size field) is dataEnd.
     std::string source(int64_t dataEnd)
     {
