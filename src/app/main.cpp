@@ -1,9 +1,12 @@
-// VANTRO: the desktop program. Process start: the program's identity and
-// folders, then the uninstaller, a hand-over to the instance already running,
-// the installer window, or the main window.
+// VANTRO: the desktop program. Process start: the program's identity, Qt's
+// Japanese texts and the folders, then the uninstaller, a hand-over to the
+// instance already running, the installer window, or the main window.
 #include <QApplication>
 #include <QFileInfo>
 #include <QStringList>
+#include <QWindow>
+
+#include <memory>
 
 #include "EngineBinding.h"
 #include "Folders.h"
@@ -11,6 +14,7 @@
 #include "Installation.h"
 #include "Mkdlg.h"
 #include "ProgramInfo.h"
+#include "QtTranslations.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "VANTRO_FM.h"
@@ -32,18 +36,24 @@ bool BecomeRunningInstance(SingleInstance& instance, const QString& handed)
     return instance.listen() || !instance.handOver(handed);
 }
 
-int RunMainWindow(QApplication& app, SingleInstance& instance, const QString& handed)
+// The program runs on after its main window has closed while one of its own
+// record viewers is still open; from then on it is no longer the running
+// instance, so that a new start opens a main window of its own.
+int RunMainWindow(QApplication& app, std::unique_ptr<SingleInstance>& instance, const QString& handed)
 {
-    if (!BecomeRunningInstance(instance, handed)) return 0;
+    if (!BecomeRunningInstance(*instance, handed)) return 0;
     VantroSession session;
     TTALVO_VANTRO window(session.steps());
     BindEngineHost(*window.MKBoxDlg1);
-    QObject::connect(&instance, &SingleInstance::received, &window, [&window] { BringToFront(window); });
+    QObject::connect(instance.get(), &SingleInstance::received, &window, [&window] { BringToFront(window); });
     window.show();
+    QObject::connect(window.windowHandle(), &QWindow::visibleChanged, &window, [&instance](bool visible) {
+        if (!visible) instance.reset();
+    });
     return app.exec();
 }
 
-int RunInstaller(QApplication& app, SingleInstance& instance, const QString& handed)
+int RunInstaller(QApplication& app, std::unique_ptr<SingleInstance>& instance, const QString& handed)
 {
     SingleInstance installer(SingleInstanceName(kInstallerClass));
     if (installer.handOver(handed) || !BecomeRunningInstance(installer, handed)) return 0;
@@ -68,15 +78,16 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::Title);
     QApplication::setApplicationVersion(QString::number(ProgramInfo::Version));
-    InitFolders(QCoreApplication::applicationFilePath().toStdString());
+    LoadQtTranslations(app);
+    InitFolders();
 
     const QStringList parameters = QCoreApplication::arguments().mid(1);
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     if (IsUninstallStart(parameters, executable)) return RunUninstaller();
 
     const QString handed = JoinedParameters(parameters);
-    SingleInstance instance(SingleInstanceName(MainWindowClass()));
-    if (instance.handOver(handed)) return 0;
+    auto instance = std::make_unique<SingleInstance>(SingleInstanceName(MainWindowClass()));
+    if (instance->handOver(handed)) return 0;
 
     if (InstallerNeeded(StoredVersionText(settingsStore()), executable)) return RunInstaller(app, instance, handed);
     return RunMainWindow(app, instance, handed);

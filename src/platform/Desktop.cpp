@@ -1,31 +1,41 @@
 #include "Desktop.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
 
+#include <optional>
 #include <utility>
 
+#include "DesktopOpener.h"
+#include "TextViewer.h"
+
 namespace {
+
+// Opens a local file in the desktop's viewer, or in the program's own when
+// the desktop has none to start. False only when the file cannot be read:
+// the viewer would report a missing file later, in its own window, or not
+// at all, so it is read first.
+bool OpenLocalFile(const QUrl& file)
+{
+    const std::optional<ViewerPage> page = ReadViewerPage(file);
+    if (!page) return false;
+    const auto showOwn = [page = *page] { ShowViewerPage(page); };
+    if (!OpenWithDesktop(file, showOwn)) showOwn();
+    return true;
+}
 
 // The desktop of the session: its default viewer for files, its browser for
 // URLs, its clipboard. Each needs a running GUI application.
 class SystemDesktop final : public Desktop {
 public:
-    bool openFile(const QString& path) override
-    {
-        // A missing file is a failure here: the viewer would only report it
-        // later, in its own window, or not at all.
-        if (!qGuiApp || !QFileInfo(path).isFile()) return false;
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
+    bool openFile(const QString& path) override { return qGuiApp && OpenLocalFile(QUrl::fromLocalFile(path)); }
 
     bool openUrl(const QString& url) override
     {
         const QUrl target(url);
-        return qGuiApp && target.isValid() && QDesktopServices::openUrl(target);
+        if (!qGuiApp || !target.isValid()) return false;
+        return target.isLocalFile() ? OpenLocalFile(target) : OpenWithDesktop(target, {});
     }
 
     void setClipboardText(const QString& text) override

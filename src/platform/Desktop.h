@@ -1,7 +1,9 @@
 #pragma once
 // Desktop services: opening a file in the desktop's viewer, opening help, the
-// clipboard. The program uses one Desktop (desktop()); tests put a
-// RecordingDesktop in its place, which records instead of opening.
+// clipboard. The program uses one Desktop (desktop()): the session's desktop,
+// which shows a local file in the program's own read-only viewer when the
+// desktop has no viewer to start. Tests put a RecordingDesktop in its place,
+// which records instead of opening.
 #include <QString>
 #include <QStringList>
 
@@ -10,13 +12,15 @@
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    // Opens a file in the desktop's default viewer; false when that failed.
+    // Shows a file in a viewer; false when it cannot be shown.
     virtual bool openFile(const QString& path) = 0;
-    // Opens a URL (help pages) in the browser; false when that failed.
+    // Opens a URL (help pages) in the browser, a local page as a file;
+    // false when it cannot be shown.
     virtual bool openUrl(const QString& url) = 0;
     virtual void setClipboardText(const QString& text) = 0;
 };
 
 Desktop& desktop();
-// Replaces the program's desktop (tests); returns the previous one.
+// Replaces the program's desktop (tests); returns the previous one. An empty
+// replacement brings the session's desktop back.
 std::unique_ptr<Desktop> replaceDesktop(std::unique_ptr<Desktop> replacement);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -13,6 +14,27 @@ QString WithSeparator(const QString& folder)
 {
     if (folder.isEmpty() || folder.endsWith(QLatin1Char('/'))) return folder;
     return folder + QLatin1Char('/');
+}
+
+// The folder that `xdg-user-dir` names for a kind (DESKTOP, ...); empty when
+// the tool is missing or gives no absolute path.
+QString XdgUserDir(const QString& kind)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-user-dir"));
+    if (tool.isEmpty()) return {};
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(tool, {kind});
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return {};
+    QByteArray output = process.readAllStandardOutput();
+    while (output.endsWith('\n')) output.chop(1);
+    const QString folder = QFile::decodeName(output);
+    return QDir::isAbsolutePath(folder) ? folder : QString();
 }
 
 QString LauncherFileName(const QString& title) { return title + QStringLiteral(".desktop"); }
@@ -43,7 +65,8 @@ QString AutostartFolder()
 
 QString DesktopFolder()
 {
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    QString desktop = XdgUserDir(QStringLiteral("DESKTOP"));
+    if (desktop.isEmpty()) desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     return WithSeparator(desktop.isEmpty() ? QDir::homePath() + QStringLiteral("/Desktop") : desktop);
 }
 
@@ -109,6 +132,8 @@ bool CopyLauncher(const QString& source, const QString& target)
 {
     const QFileInfo from(source);
     if (!from.isFile() || target.isEmpty()) return false;
+    // A user without a desktop folder yet gets one, as desktops make it.
+    if (!QDir().mkpath(QFileInfo(target).absolutePath())) return false;
     if (QFileInfo::exists(target) && !QFile::remove(target)) return false;
     if (!QFile::copy(source, target)) return false;
     QFile copy(target);

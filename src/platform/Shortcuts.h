@@ -10,7 +10,8 @@ QString ApplicationsFolder();
 // The user's autostart folder, with a trailing separator; empty when the
 // user's configuration folder is unknown.
 QString AutostartFolder();
-// The user's desktop folder (user-dirs.dirs, else ~/Desktop), with a trailing separator.
+// The user's desktop folder as xdg-user-dir names it (else as user-dirs.dirs
+// does, else ~/Desktop), with a trailing separator. It may not exist yet.
 QString DesktopFolder();
 
 // The three launcher files of the program. A group names a subfolder of the
@@ -41,7 +42,8 @@ bool WriteLauncher(const QString& path, const LauncherEntry& entry);
 // Removes the launcher; true when no file is left at the path.
 bool RemoveLauncher(const QString& path);
 // Copies a launcher byte for byte and gives the copy the source's modification
-// time. False when the source is missing or the copy cannot be made.
+// time, making the target's folder when it is missing. False when the source
+// is missing or the copy cannot be made.
 bool CopyLauncher(const QString& source, const QString& target);
 // Removes a folder when it is empty (a group folder left behind); true when it is gone.
 bool RemoveEmptyFolder(const QString& folder);

@@ -1,6 +1,8 @@
 #include "HelpPage.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringList>
@@ -162,6 +164,7 @@ bool WriteHelpPage()
     QFile existing(HelpPagePath());
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text) return true;
     existing.close();
+    QDir().mkpath(QFileInfo(HelpPagePath()).absolutePath());
     QSaveFile file(HelpPagePath());
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) return false;
     return file.commit();

@@ -49,18 +49,14 @@ inline QString Shown(const ListEntries& entries)
     return text;
 }
 
-// Runs as a temporary user whose program folder is <home>/program/.
+// Runs as a temporary user, whose program folder lies in the temporary home.
 class TempUserTest : public ::testing::Test {
 protected:
     // The application comes first: fixtures below build widgets as members.
     TempUserTest() { TestApplication(); }
 
-    void SetUp() override
-    {
-        std::filesystem::create_directories(home_.path() / "program");
-        InitFolders((home_.path() / "program" / "vantro").string());
-    }
-    void TearDown() override { InitFolders({}); }
+    void SetUp() override { InitFolders(); }
+    void TearDown() override { InitFolders(); }
 
     std::filesystem::path path(const std::string& relative) const { return home_.path() / relative; }
     QString programFile(const QString& name) const

@@ -45,7 +45,7 @@ protected:
     void SetUp() override
     {
         DialogTest::SetUp();
-        InitFolders({});
+        InitFolders();
         dlg.Name = "SAVE_DIR";
         dlg.Title = S("分割WAVファイル登録先");
         dlg.Folder = "@@@@@\\";

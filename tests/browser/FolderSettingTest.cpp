@@ -11,7 +11,7 @@
 TEST(FolderSetting, UnsetValuesProposeTheDefaultFolderOfTheSetting)
 {
     TempHome home;
-    InitFolders({});
+    InitFolders();
     const std::string proposed = home.folder() + "TALVOT32/SAVE_DIR";
     for (const char* unset : {"", "\\", "@@@@@\\", "/"}) {
         EXPECT_TRUE(IsUnsetFolder(unset)) << unset;

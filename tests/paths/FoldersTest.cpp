@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 #include "Folders.h"
 #include "TempHome.h"
@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 TEST(Folders, FollowHomeAndCreateTheWorkFolder)
 {
     TempHome home;
-    ASSERT_TRUE(InitFolders(""));
+    ASSERT_TRUE(InitFolders());
     EXPECT_EQ(WindowsFolder(), home.folder());
     EXPECT_EQ(WorkFolder(), home.folder() + "TALVOT32/TEMP/");
     EXPECT_TRUE(fs::is_directory(WorkFolder()));
@@ -19,26 +19,33 @@ TEST(Folders, FollowHomeAndCreateTheWorkFolder)
     EXPECT_EQ(DefaultBrowserFolder(), home.folder());
 
     fs::create_directory(home.path() / "Music");
-    InitFolders("");
+    InitFolders();
     EXPECT_EQ(DefaultBrowserFolder(), home.folder() + "Music/");
 }
 
-TEST(Folders, ProgramFolderIsTheExecutablesWhenWritable)
+// The user's lists live in the data home, whatever folder the program runs
+// from: never beside the executable, even when that folder is writable.
+TEST(Folders, ProgramFolderIsInTheDataHomeAndCreated)
 {
     TempHome home;
-    fs::create_directories(home.path() / "bin");
-    InitFolders((home.path() / "bin" / "vantro").string());
-    EXPECT_EQ(ProgramFolder(), home.folder() + "bin/");
+    setenv("XDG_DATA_HOME", (home.path() / "data").c_str(), 1);
+    ASSERT_TRUE(InitFolders());
+    EXPECT_EQ(ProgramFolder(), home.folder() + "data/TALVO SOFT32/VANTRO/");
+    EXPECT_TRUE(fs::is_directory(ProgramFolder()));
 
-    fs::permissions(home.path() / "bin", fs::perms::owner_read | fs::perms::owner_exec);
-    InitFolders((home.path() / "bin" / "vantro").string());
-    const std::string fallback = home.folder() + ".local/share/TALVO SOFT32/VANTRO/";
-    if (getuid() != 0) {  // root may write anywhere
-        EXPECT_EQ(ProgramFolder(), fallback);
+    // Unset or relative (which is to be ignored): ~/.local/share.
+    for (const char* relative : {static_cast<const char*>(nullptr), "data"}) {
+        if (relative) setenv("XDG_DATA_HOME", relative, 1);
+        else unsetenv("XDG_DATA_HOME");
+        ASSERT_TRUE(InitFolders());
+        EXPECT_EQ(ProgramFolder(), home.folder() + ".local/share/TALVO SOFT32/VANTRO/");
+        EXPECT_TRUE(fs::is_directory(ProgramFolder()));
     }
-    fs::permissions(home.path() / "bin", fs::perms::owner_all);
 
-    InitFolders((home.path() / "missing" / "vantro").string());
-    EXPECT_EQ(ProgramFolder(), fallback);
-    EXPECT_TRUE(fs::is_directory(fallback));
+    // A data home that cannot be made is reported.
+    std::FILE* blocker = std::fopen((home.path() / "file").c_str(), "w");
+    ASSERT_NE(blocker, nullptr);
+    std::fclose(blocker);
+    setenv("XDG_DATA_HOME", (home.path() / "file").c_str(), 1);
+    EXPECT_FALSE(InitFolders());
 }

@@ -9,23 +9,16 @@
 #include <vector>
 
 #include "MediaDevice.h"
+#include "PlatformTestSupport.h"
 #include "TestWav.h"
 
 namespace {
-
-void EnsureApp()
-{
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-}
 
 class MediaDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        EnsureApp();
+        PlatformTestApplication();
         device = std::make_unique<MediaDevice>(&SilentOutput);
         device->setNotifier([this](int code) { codes.push_back(code); });
     }

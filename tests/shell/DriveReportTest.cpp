@@ -84,7 +84,7 @@ TEST_F(DriveReportTest, NoDriveOrNoFormatGivesTheMessageOnly)
 TEST_F(DriveReportTest, WrittenInShiftJisInTheWorkFolder)
 {
     TempHome home;
-    InitFolders("");
+    InitFolders();
     const DriveReport report = MakeDriveReport(drives_, DriveReportFormat{}, ReportTime());
     ASSERT_TRUE(report.saved);
     EXPECT_EQ(report.filePath, QString::fromStdString(home.folder() + "TALVOT32/TEMP/DrV$$$$$.TXT"));

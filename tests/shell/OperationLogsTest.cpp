@@ -44,7 +44,7 @@ protected:
     {
         setenv("TZ", "UTC", 1);
         tzset();
-        InitFolders("");
+        InitFolders();
     }
     void TearDown() override
     {

@@ -20,7 +20,7 @@ public:
     static WindowGeometry Geometry() { return {QSize(640, 480), QSize(1024, 768), WorkAreaRect{0, 0, 1024, 768}}; }
 
 protected:
-    SettingsTest() : oldCurrent_(QDir::currentPath()) { InitFolders({}); }
+    SettingsTest() : oldCurrent_(QDir::currentPath()) { InitFolders(); }
     ~SettingsTest() override { QDir::setCurrent(oldCurrent_); }
 
     // A folder below the temporary home, created, with its trailing separator.

@@ -18,9 +18,9 @@ QStringList Numbered(int count)
 
 TEST_F(ListFilesTest, NamedAfterTheProgramWordInTheProgramFolder)
 {
-    EXPECT_EQ(ListFilePath(ListFile::FolderHistory), qpath("program/VANTROFH.LIS"));
-    EXPECT_EQ(ListFilePath(ListFile::ListJoin), qpath("program/VANTROKL.LIS"));
-    EXPECT_EQ(ListFilePath(ListFile::Rename), qpath("program/VANTROIR.LIS"));
+    EXPECT_EQ(ListFilePath(ListFile::FolderHistory), programPath("VANTROFH.LIS"));
+    EXPECT_EQ(ListFilePath(ListFile::ListJoin), programPath("VANTROKL.LIS"));
+    EXPECT_EQ(ListFilePath(ListFile::Rename), programPath("VANTROIR.LIS"));
 }
 
 TEST_F(ListFilesTest, FolderHistoryOfTwentyIsWrittenAsItsNewestSixteen)

@@ -56,7 +56,7 @@ TEST_F(MenuCommandsTest, HelpOpensThePageAtItsContentsOrIndex)
     HelpCommand(box, desktop, HelpTopic::Contents);
     HelpCommand(box, desktop, HelpTopic::Index);
 
-    const QString page = qpath("program/VANTROhelp.html");
+    const QString page = programPath("VANTROhelp.html");
     const QString url = QUrl::fromLocalFile(page).toString();
     EXPECT_EQ(desktop.calls(), (std::vector<DesktopCall>{{DesktopCallKind::OpenUrl, url + "#contents"},
                                                           {DesktopCallKind::OpenUrl, url + "#index"}}));
@@ -72,7 +72,7 @@ TEST_F(MenuCommandsTest, HelpOpensThePageAtItsContentsOrIndex)
 
 TEST_F(MenuCommandsTest, HelpPageIsRenewedAndItsFailuresAreSaid)
 {
-    const QString page = qpath("program/VANTROhelp.html");
+    const QString page = programPath("VANTROhelp.html");
     ASSERT_TRUE(WriteFile(page, "<html>old</html>"));
     MKResponder responder;
     HelpCommand(box, desktop, HelpTopic::Contents);

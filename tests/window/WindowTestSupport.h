@@ -9,15 +9,14 @@
 #include <QFileInfo>
 #include <QString>
 
-#include <cstdlib>
 #include <filesystem>
-#include <map>
-#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "Folders.h"
+#include "RecordingDesktop.h"
+#include "ScopedEnvironment.h"
 #include "TempHome.h"
 
 // Made on first use and never destroyed: a static one would outlive Qt's own
@@ -32,35 +31,10 @@ inline QApplication& TestApplication()
     return *new QApplication(argc, argv);
 }
 
-// Sets environment variables for its lifetime and puts the old values back.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment() = default;
-    ~ScopedEnvironment()
-    {
-        for (const auto& [name, old] : old_) {
-            if (old) setenv(name.c_str(), old->c_str(), 1);
-            else unsetenv(name.c_str());
-        }
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-    void set(const std::string& name, const std::string& value)
-    {
-        if (!old_.count(name)) {
-            const char* old = std::getenv(name.c_str());
-            old_[name] = old ? std::optional<std::string>(old) : std::nullopt;
-        }
-        setenv(name.c_str(), value.c_str(), 1);
-    }
-
-private:
-    std::map<std::string, std::optional<std::string>> old_;
-};
-
 // A temporary user: HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_RUNTIME_DIR
-// below one temporary folder, and the program folder "program/" in it.
+// below one temporary folder, so the program folder is
+// "data/TALVO SOFT32/VANTRO/" in it. The desktop records instead of opening
+// viewers; a test that needs the real one puts it back for itself.
 class TestUser : public ::testing::Test {
 protected:
     void SetUp() override
@@ -70,15 +44,17 @@ protected:
         environment_.set("XDG_DATA_HOME", path("data"));
         environment_.set("XDG_RUNTIME_DIR", path("runtime"));
         environment_.set("USER", "vantro-test");
-        for (const char* folder : {"config", "data", "runtime", "program"}) QDir().mkpath(qpath(folder));
+        for (const char* folder : {"config", "data", "runtime"}) QDir().mkpath(qpath(folder));
         QFile::setPermissions(qpath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        InitFolders(path("program/vantro"));
+        InitFolders();
     }
-    void TearDown() override { InitFolders({}); }
+    void TearDown() override { InitFolders(); }
 
     // A path below the temporary home.
     std::string path(const std::string& relative) const { return (home_.path() / relative).string(); }
     QString qpath(const std::string& relative) const { return QString::fromStdString(path(relative)); }
+    // A file in the temporary user's program folder.
+    QString programPath(const std::string& name) const { return qpath("data/TALVO SOFT32/VANTRO/" + name); }
 
     static QByteArray FileBytes(const QString& path)
     {
@@ -94,4 +70,5 @@ protected:
 
     TempHome home_;
     ScopedEnvironment environment_;
+    ScopedRecordingDesktop recordedDesktop_;
 };

@@ -7,10 +7,6 @@
 
 #include "YeNADDCUT.h"
 
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -31,7 +27,7 @@ ProgramFolders& State()
 
 const ProgramFolders& Ready()
 {
-    if (!State().ready) InitFolders({});
+    if (!State().ready) InitFolders();
     return State();
 }
 
@@ -54,45 +50,28 @@ std::string HomeFolder()
     return YenAdd(fs::temp_directory_path(ec).string());
 }
 
-bool IsWritableFolder(const std::string& folder)
+// XDG_DATA_HOME when it is absolute (a relative one is to be ignored), else
+// ~/.local/share/.
+std::string DataHome(const std::string& home)
 {
-    if (!FolderExists(folder)) return false;
-#if __has_include(<unistd.h>)
-    return access(folder.c_str(), W_OK) == 0;
-#else
-    std::error_code ec;
-    return (fs::status(folder, ec).permissions() & fs::perms::owner_write) != fs::perms::none;
-#endif
-}
-
-// The executable's folder: from a path that names a folder, else from the
-// system's link to the running executable; empty when neither is known.
-std::string ExecutableFolder(const std::string& executablePath)
-{
-    std::error_code ec;
-    fs::path exe(executablePath);
-    if (!exe.has_parent_path()) exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec || exe.empty()) return {};
-    const fs::path full = fs::absolute(exe, ec);
-    return ec ? std::string() : YenAdd(full.parent_path().lexically_normal().string());
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && fs::path(data).is_absolute()) return YenAdd(data);
+    return FolderIn(home, {".local", "share"});
 }
 
 }  // namespace
 
-bool InitFolders(const std::string& executablePath)
+bool InitFolders()
 {
     ProgramFolders& folders = State();
     folders.windows = HomeFolder();
     folders.work = FolderIn(folders.windows, {"TALVOT32", "TEMP"});
     const std::string music = FolderIn(folders.windows, {"Music"});
     folders.browser = FolderExists(music) ? music : folders.windows;
-    folders.program = ExecutableFolder(executablePath);
-    if (!IsWritableFolder(folders.program)) {
-        folders.program = FolderIn(folders.windows, {".local", "share", "TALVO SOFT32", "VANTRO"});
-        MakeFolder(folders.program);
-    }
+    folders.program = FolderIn(DataHome(folders.windows), {"TALVO SOFT32", "VANTRO"});
     folders.ready = true;
-    return MakeFolder(folders.work);
+    const bool program = MakeFolder(folders.program);
+    return MakeFolder(folders.work) && program;
 }
 
 const std::string& ProgramFolder() { return Ready().program; }
