@@ -16,9 +16,12 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# Builds only the desktop program, then starts it.
+run: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target vantro
 	$(BUILD)/src/app/vantro
 
+# Builds everything (the program, the command line, the tests) and runs every test.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 

@@ -59,7 +59,8 @@ int main(int argc, char** argv)
         listed = rows ? rows->size() : 0;
     }
     TMKBoxDlg box;
-    TFileBrowser browser(box);
+    MediaState media;
+    TFileBrowser browser(box, media);
     double bestFill = 1e9;
     int filled = 0;
     for (int run = 0; run < 5; ++run) {

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "ColumnFit.h"
 #include "RegistrationTexts.h"
 
 RegistrationList::RegistrationList(const QString& name, QWidget* parent)
@@ -22,8 +23,13 @@ RegistrationList::RegistrationList(const QString& name, QWidget* parent)
     header()->setStretchLastSection(false);
     for (const int column : {SizeColumn, AttributesColumn})
         headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    // Size, date and attributes show whole; the file name or the full path
+    // (whichever is shown) takes the rest of the width and keeps its ends
+    // when it must be shortened.
+    for (const int column : {CaptionColumn, PathColumn}) header()->setSectionResizeMode(column, QHeaderView::Stretch);
+    setTextElideMode(Qt::ElideMiddle);
+    KeepColumnsFitted(*this, {SizeColumn, DateColumn, AttributesColumn});
     connect(header(), &QHeaderView::sectionClicked, this, &RegistrationList::columnClicked);
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { play(item); });
 }
 
 QTreeWidgetItem* RegistrationList::newItem(const FileRow& row) const
@@ -95,9 +101,5 @@ std::array<int, RegistrationColumnCount> RegistrationList::columnWidths() const
 void RegistrationList::setColumnWidths(const std::array<int, RegistrationColumnCount>& widths)
 {
     for (int i = 0; i < RegistrationColumnCount; ++i) setColumnWidth(i, widths[i]);
-}
-
-void RegistrationList::play(QTreeWidgetItem* item)
-{
-    if (item && playHook_) playHook_(item->text(PathColumn), this);
+    FitColumns(*this);
 }

@@ -15,9 +15,6 @@
 class RegistrationList : public QTreeWidget {
     Q_OBJECT
 public:
-    // Plays a clicked row's file; `list` is the list clicked.
-    using PlayHook = std::function<void(const QString& path, QWidget* list)>;
-
     explicit RegistrationList(const QString& name, QWidget* parent = nullptr);
 
     ListEntries entries() const;
@@ -32,9 +29,8 @@ public:
 
     void setCountCaptions(const CountCaptions& captions);
     std::array<int, RegistrationColumnCount> columnWidths() const;
+    // Sets the widths; the size, date and attribute columns then fit their texts again.
     void setColumnWidths(const std::array<int, RegistrationColumnCount>& widths);
-
-    void setPlayHook(PlayHook hook) { playHook_ = std::move(hook); }
 
 signals:
     // A column header was clicked (the sort command).
@@ -42,7 +38,4 @@ signals:
 
 private:
     QTreeWidgetItem* newItem(const FileRow& row) const;
-    void play(QTreeWidgetItem* item);
-
-    PlayHook playHook_;
 };

@@ -88,13 +88,6 @@ void RegistrationLists::connectPanel(RegistrationPanel& shown)
             [this, id](int column) { ListView_MColumnClick(id, column); });
 }
 
-void RegistrationLists::setPlayHook(const std::function<void(const QString& path, QWidget* list)>& hook)
-{
-    for (const RegList id : AllRegLists) {
-        if (list(id)) list(id)->setPlayHook(hook);
-    }
-}
-
 void RegistrationLists::Btn_TOROKU_SEN_GClick(RegList target, bool all)
 {
     if (registering_) return;

@@ -5,7 +5,8 @@
 // stop, sort, copy, the count captions, and the load and save of the list
 // files. It creates one RegistrationPanel per list; the window places them.
 // What lies outside the lists (the file list's rows, the play mode, the
-// list-join tab's buttons, playing a clicked file) comes in through hooks.
+// list-join tab's buttons) comes in through hooks; a clicked row is played
+// by the file browser, which shares its play handler with these lists.
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -52,8 +53,6 @@ public:
     // Shows or hides the register buttons of the list-join tab, which hide
     // with the lists' own while a registration runs.
     std::function<void(bool shown)> showOtherRegisterButtons;
-    // Plays a clicked row of any of the five lists.
-    void setPlayHook(const std::function<void(const QString& path, QWidget* list)>& hook);
 
     // --- commands (the shared handlers; the list, and where it matters the
     // direction or scope, stand for the sender) ---

@@ -1,7 +1,7 @@
 #include "RegistrationPanel.h"
 
 #include <QAction>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,6 +27,10 @@ QString Suffix(RegList id)
 
 QString ListName(RegList id) { return QStringLiteral("ListView") + Suffix(id); }
 
+// Buttons per row: the file face's list stands in a narrow column, so its six
+// buttons take two rows; a batch tab's eight fit the tab's width in one.
+int ButtonsPerRow(RegList id) { return id == RegList::M ? 3 : 8; }
+
 }  // namespace
 
 RegistrationPanel::RegistrationPanel(RegList id, QWidget* parent)
@@ -38,7 +42,7 @@ RegistrationPanel::RegistrationPanel(RegList id, QWidget* parent)
     const bool cutList = id == RegList::M;
     setObjectName(QStringLiteral("RegistrationPanel") + suffix);
 
-    buttons_ = new QHBoxLayout;
+    buttons_ = new QGridLayout;
     list = new RegistrationList(ListName(id), this);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -62,9 +66,9 @@ RegistrationPanel::RegistrationPanel(RegList id, QWidget* parent)
         stop->setObjectName(id == RegList::REV ? QStringLiteral("ColorBtn8") : QStringLiteral("Btn_CANSEL") + suffix);
         stop->setToolTip(StopHint);
         stop->setColor(Qt::red);
-        buttons_->addWidget(stop);
+        placeButton(stop);
     }
-    buttons_->addStretch(1);
+    buttons_->setColumnStretch(ButtonsPerRow(id), 1);
 
     sortOption = new QAction(cutList ? CutListSortOn : SortOn, this);
     sortOption->setObjectName(cutList ? QStringLiteral("MO_M_SORT") : QStringLiteral("P") + suffix.mid(1) + "_SORT");
@@ -77,8 +81,14 @@ QPushButton* RegistrationPanel::addButton(const QString& name, const QString& te
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
     button->setToolTip(hint);
-    buttons_->addWidget(button);
+    placeButton(button);
     return button;
+}
+
+void RegistrationPanel::placeButton(QPushButton* button)
+{
+    const int placed = buttons_->count();
+    buttons_->addWidget(button, placed / ButtonsPerRow(id_), placed % ButtonsPerRow(id_));
 }
 
 void RegistrationPanel::buildCopyMenu(const QString& suffix)

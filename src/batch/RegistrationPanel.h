@@ -12,7 +12,7 @@
 
 class ColorBtn;
 class QAction;
-class QHBoxLayout;
+class QGridLayout;
 class QMenu;
 class QPushButton;
 class RegistrationList;
@@ -39,8 +39,10 @@ public:
 
 private:
     QPushButton* addButton(const QString& name, const QString& text, const QString& hint);
+    // Puts a button after the others, starting a new row when one is full.
+    void placeButton(QPushButton* button);
     void buildCopyMenu(const QString& suffix);
 
     RegList id_;
-    QHBoxLayout* buttons_;
+    QGridLayout* buttons_;
 };

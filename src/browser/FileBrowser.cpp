@@ -2,12 +2,14 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardItemModel>
@@ -17,9 +19,9 @@
 #include "BrowserTexts.h"
 #include "BusyCursor.h"
 #include "ColorBtn.h"
+#include "ColumnFit.h"
 #include "DrivePictures.h"
 #include "FileListing.h"
-#include "FileOnlyView.h"
 #include "FolderList.h"
 #include "ListViewSupport.h"
 #include "Mkdlg.h"
@@ -60,6 +62,20 @@ private:
     FileRow row_;
 };
 
+// The tree's nodes are measured as the selected one is drawn, bold, so that
+// the column sized to its contents shows every name whole.
+class TreeNodeDrawer : public ListItemDrawer {
+public:
+    using ListItemDrawer::ListItemDrawer;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem selected(option);
+        selected.state |= QStyle::State_Selected;
+        return ListItemDrawer::sizeHint(selected, index);
+    }
+};
+
 template <class Control>
 Control* Named(Control* control, const char* name)
 {
@@ -69,9 +85,10 @@ Control* Named(Control* control, const char* name)
 
 }  // namespace
 
-TFileBrowser::TFileBrowser(TMKBoxDlg& box, QWidget* parent)
+TFileBrowser::TFileBrowser(TMKBoxDlg& box, MediaState& media, QWidget* parent)
     : QWidget(parent)
     , box_(box)
+    , media_(media)
 {
     setObjectName(QStringLiteral("FileBrowser"));
     createControls();
@@ -92,13 +109,18 @@ void TFileBrowser::createControls()
     HeaderControl1->setModel(headerModel_);
     HeaderControl1->setSectionsClickable(true);
     HeaderControl1->setStretchLastSection(true);
+    HeaderControl1->setFixedHeight(HeaderControl1->sizeHint().height());
     connect(HeaderControl1, &QHeaderView::sectionClicked, this, [this] { HeaderControl1SectionClick(); });
 
     ListBox1 = Named(new QListWidget(this), "ListBox1");
     connect(ListBox1, &QListWidget::itemClicked, this, &TFileBrowser::ListBox1Click);
     TreeView1 = Named(new QTreeWidget(this), "TreeView1");
     TreeView1->setHeaderHidden(true);
-    TreeView1->setItemDelegate(new ListItemDrawer(-1, TreeView1));  // the selected node bold
+    // Folder names show whole; a deep or long one scrolls sideways.
+    TreeView1->setIndentation(12);
+    TreeView1->header()->setStretchLastSection(false);
+    TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    TreeView1->setItemDelegate(new TreeNodeDrawer(-1, TreeView1));  // the selected node bold
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, &TFileBrowser::TreeView1Change);
     connect(TreeView1, &QTreeWidget::itemExpanded, this, &TFileBrowser::TreeView1Expanding);
     Panel_DIR = Named(new QStackedWidget(this), "Panel_DIR");
@@ -114,6 +136,7 @@ void TFileBrowser::createControls()
     auto* group = new QButtonGroup(RadioGroup2);
     group->addButton(playButton_, 0);
     group->addButton(offButton_, 1);
+    connect(group, &QButtonGroup::idClicked, this, &TFileBrowser::RadioGroup2Click);
     auto* radios = new QHBoxLayout(RadioGroup2);
     radios->addWidget(playButton_);
     radios->addWidget(offButton_);
@@ -136,11 +159,12 @@ void TFileBrowser::layOut()
     folderLayout->addWidget(HeaderControl1);
     folderLayout->addWidget(Panel_DIR, 1);
 
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(folders);
-    split->addWidget(ListView1);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 2);
+    Splitter_DIR = Named(new QSplitter(Qt::Horizontal, this), "Splitter_DIR");
+    Splitter_DIR->setChildrenCollapsible(false);
+    Splitter_DIR->addWidget(folders);
+    Splitter_DIR->addWidget(ListView1);
+    Splitter_DIR->setStretchFactor(0, 1);
+    Splitter_DIR->setStretchFactor(1, 2);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(RadioGroup2);
@@ -150,7 +174,7 @@ void TFileBrowser::layOut()
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(split, 1);
+    layout->addWidget(Splitter_DIR, 1);
     layout->addLayout(controls);
 }
 
@@ -168,33 +192,23 @@ void TFileBrowser::setUpFileList()
     ListView1->header()->setStretchLastSection(false);
     connect(ListView1->header(), &QHeaderView::sectionClicked, this, &TFileBrowser::ListView1ColumnClick);
     attachList(ListView1, PlayListRole::FileList);
-}
-
-void TFileBrowser::applyFileListWidths()
-{
-    const std::array<int, 4> widths = FileListColumnWidths(ListView1->width());
-    for (int column = 0; column < 4; ++column) ListView1->setColumnWidth(column, std::max(widths[column], 20));
-    HeaderControl1->resizeSection(0, Panel_DIR->width() + 10);
-}
-
-void TFileBrowser::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!widthsSet_) {
-        widthsSet_ = true;
-        applyFileListWidths();
-    }
+    // Size, date and attributes show whole; the names take the rest of the
+    // width and keep their ends (the extension) when they must be shortened.
+    ListView1->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ListView1->setTextElideMode(Qt::ElideMiddle);
+    KeepColumnsFitted(*ListView1, {1, 2, 3});
 }
 
 void TFileBrowser::attachList(QTreeWidget* list, PlayListRole role)
 {
     if (!list || list->property(PlayRoleProperty).isValid()) return;
     list->setProperty(PlayRoleProperty, static_cast<int>(role));
+    if (role == PlayListRole::CutList) cutList_ = list;
     const int attributeColumn = role == PlayListRole::FileList ? FileListAttributeColumn : RegistrationAttributeColumn;
     list->setItemDelegate(new ListItemDrawer(attributeColumn, list));
-    list->installEventFilter(new PlayKeyFilter([this, list] { ListView1Click(list); }, list));
+    list->installEventFilter(new PlayKeyFilter([this, list](int key) { ListView1KeyUp(list, key); }, list));
     connect(list, &QTreeWidget::itemClicked, this, [this, list] { ListView1Click(list); });
-    connect(list, &QTreeWidget::itemDoubleClicked, this, [this, list] { ListView1Click(list, true); });
+    connect(list, &QTreeWidget::itemDoubleClicked, this, [this, list] { ListView1DblClick(list); });
 }
 
 PlayListRole TFileBrowser::roleOf(QTreeWidget* list)
@@ -222,6 +236,19 @@ void TFileBrowser::setAllFiles(bool all)
 bool TFileBrowser::playOnClick() const
 {
     return playButton_->isChecked();
+}
+
+bool TFileBrowser::switchPlayModeOff()
+{
+    if (!playOnClick()) return false;
+    offButton_->setChecked(true);
+    RadioGroup2Click();
+    return true;
+}
+
+void TFileBrowser::RadioGroup2Click()
+{
+    if (offButton_->isChecked() && closeDevice) closeDevice();
 }
 
 QString TFileBrowser::selectedCaption() const
@@ -341,7 +368,7 @@ void TFileBrowser::fillDrives()
     drives_ = ListDrives();
     QSignalBlocker quiet(ComboBox2);
     ComboBox2->clear();
-    for (const Drive& drive : drives_) ComboBox2->addItem(DrivePicture(drive.type), Q(drive.root + DriveName(drive)));
+    for (const Drive& drive : drives_) ComboBox2->addItem(DrivePicture(drive.type), Q(DriveEntryText(drive)));
     selectDriveOf(current_);
 }
 
@@ -358,7 +385,7 @@ void TFileBrowser::ComboBox2Click(int index)
         changingDrive_ = false;
         return;
     }
-    ComboBox2->setItemText(index, Q(drive.root + DriveName(drive)));
+    ComboBox2->setItemText(index, Q(DriveEntryText(drive)));
     const auto remembered = driveFolders_.find(drive.root);
     ChangeFolder(Q(remembered != driveFolders_.end() ? remembered->second : drive.root));
     changingDrive_ = false;
@@ -372,6 +399,8 @@ void TFileBrowser::HeaderControl1SectionClick()
 void TFileBrowser::setHeaderCaption(const QString& caption)
 {
     headerModel_->setHeaderData(0, Qt::Horizontal, caption);
+    // The folder views are never made narrower than their caption.
+    HeaderControl1->setMinimumWidth(HeaderControl1->sectionSizeHint(0));
 }
 
 void TFileBrowser::refreshFolderView()
@@ -440,7 +469,10 @@ void TFileBrowser::fillFolderTree()
     if (node) {
         node->setExpanded(true);
         TreeView1->setCurrentItem(node);
-        TreeView1->scrollToItem(node);
+        // In the middle, so that a scroll bar that the widest name brings
+        // cannot hide it; the names are shown from their start.
+        TreeView1->scrollToItem(node, QAbstractItemView::PositionAtCenter);
+        TreeView1->horizontalScrollBar()->setValue(0);
     }
     setHeaderCaption(TreeCountCaption(treeNodes_));
 }
@@ -468,10 +500,53 @@ void TFileBrowser::ListView1Click(QTreeWidget* list, bool doubleClick)
     TreeWidgetPlayList rows = role == PlayListRole::FileList
         ? TreeWidgetPlayList(*list, 0, [folder](const QString& caption) { return Q(YenAdd(folder)) + caption; })
         : TreeWidgetPlayList(*list, RegistrationPathColumn);
+    const int rowsBefore = list->topLevelItemCount();
     PlayEntry(rows, box_, options, [this, list](const QString& path) {
         if (playFile) playFile(path, list);
     });
     playing_ = false;
+    if (list->topLevelItemCount() != rowsBefore && rowsRemoved) rowsRemoved();
+}
+
+void TFileBrowser::ListView1DblClick(QTreeWidget* list) { ListView1Click(list, true); }
+
+void TFileBrowser::ListView1KeyUp(QTreeWidget* list, int key)
+{
+    if (PlayKeyFilter::isPlayKey(key)) ListView1Click(list);
+}
+
+bool TFileBrowser::isFileFaceList(const QObject* list) const
+{
+    return list && list->property(PlayRoleProperty).isValid();
+}
+
+void TFileBrowser::PlayNextFile()
+{
+    auto* list = qobject_cast<QTreeWidget*>(media_.CurrentList.data());
+    const bool goesOn = playOnClick() && !media_.AbortFlag && !media_.ClosingFlag && isFileFaceList(list) &&
+                        list->topLevelItemCount() > 0;
+    if (!goesOn) {
+        media_.NotifyBusy = false;
+        return;
+    }
+    TreeWidgetPlayList rows(*list, 0);
+    const int next = rows.selectedRow() + 1;
+    if (window()->isActiveWindow() && list->isVisible() && list->isEnabled()) list->setFocus();
+    rows.selectOnly(next < rows.count() ? next : 0);
+    QCoreApplication::processEvents();
+    media_.NotifyBusy = false;
+    ListView1Click(list);
+}
+
+void TFileBrowser::SeekPlay()
+{
+    if (!isFileFaceList(media_.CurrentList)) media_.CurrentList = nullptr;
+    auto* list = qobject_cast<QTreeWidget*>(media_.CurrentList.data());
+    if (!list) list = cutList_ && cutList_->topLevelItemCount() > 0 ? cutList_.data() : ListView1;
+    ListView1Click(list);
+    // A position belongs to the play it was chosen in: when nothing played
+    // from it, the next file clicked starts at its beginning.
+    media_.SeekPending = false;
 }
 
 void TFileBrowser::Button_HISClick()

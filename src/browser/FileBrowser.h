@@ -8,6 +8,7 @@
 // stop button to `stopPlay`. The registration lists join the same click,
 // key and drawing behaviour through attachList().
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -20,12 +21,14 @@
 #include "Drives.h"
 #include "FileRow.h"
 #include "H_DIRdlg.h"
+#include "MediaState.h"
 
 class ColorBtn;
 class QComboBox;
 class QHeaderView;
 class QListWidget;
 class QRadioButton;
+class QSplitter;
 class QStackedWidget;
 class QStandardItemModel;
 class QTreeWidget;
@@ -40,12 +43,18 @@ class TFileBrowser : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFileBrowser(TMKBoxDlg& box, QWidget* parent = nullptr);
+    // `media` is the program-wide device state: the list that played last,
+    // the stop, closing and notification flags.
+    TFileBrowser(TMKBoxDlg& box, MediaState& media, QWidget* parent = nullptr);
 
     // Plays a file; `list` is the list whose entry was clicked.
     std::function<void(const QString& path, QWidget* list)> playFile;
     // ColorBtn1 "再生停止".
     std::function<void()> stopPlay;
+    // Stops and closes the device (the play mode turned to "OFF").
+    std::function<void()> closeDevice;
+    // Rows of a registration list were removed by the play handler.
+    std::function<void()> rowsRemoved;
     // While it answers true (a batch is walking the lists) clicks play nothing.
     std::function<bool()> listsBusy;
     // The folder of the cut-time files, with a trailing separator.
@@ -61,6 +70,8 @@ public:
     void setAllFiles(bool all);
     // RadioGroup2 on item 0 "PLAY": a single click plays.
     bool playOnClick() const;
+    // Puts RadioGroup2 on "OFF" as its click does; true when it was on "PLAY".
+    bool switchPlayModeOff();
     // The caption of the selected row of ListView1 (DIR_Text); empty when none.
     QString selectedCaption() const;
     // Selects, focuses and shows the first row with exactly this caption.
@@ -84,19 +95,35 @@ public:
     void HeaderControl1SectionClick();
     // ListView1ColumnClick: flips the column's direction and sorts by it.
     void ListView1ColumnClick(int column);
-    // ListView1Click (and, with doubleClick, ListView1DblClick) for any of
-    // the lists that share it.
+    // The play handlers that the file list and the registration lists share.
     void ListView1Click(QTreeWidget* list, bool doubleClick = false);
+    void ListView1DblClick(QTreeWidget* list);
+    // Releasing Backspace, Enter, End, Home or an arrow key acts as a click.
+    void ListView1KeyUp(QTreeWidget* list, int key);
+    // What follows a play that ended on the file face (NotifyBusy held): in
+    // "PLAY" mode, unless a stop or the closing came first, the row after
+    // the selected one of the list that played (the first past the last)
+    // is selected and played.
+    void PlayNextFile();
+    // A position was chosen on the seek bar: the list that played (or the
+    // list of files to cut when it has rows, else the file list) plays its
+    // selected file again from there.
+    void SeekPlay();
+    // True for the lists that share the play handler.
+    bool isFileFaceList(const QObject* list) const;
     // Gives a registration list the click, key and drawing behaviour.
     void attachList(QTreeWidget* list, PlayListRole role);
     // Button_HISClick: the folder history box, then its chosen folder.
     void Button_HISClick();
+    // RadioGroup2Click: choosing "OFF" stops and closes the device.
+    void RadioGroup2Click();
     // Re-reads the drives into ComboBox2.
     void fillDrives();
 
     QComboBox* ComboBox2 = nullptr;
     QHeaderView* HeaderControl1 = nullptr;
     QStackedWidget* Panel_DIR = nullptr;
+    QSplitter* Splitter_DIR = nullptr;  // the folder views | ListView1
     QListWidget* ListBox1 = nullptr;
     QTreeWidget* TreeView1 = nullptr;
     QTreeWidget* ListView1 = nullptr;
@@ -105,9 +132,6 @@ public:
     ColorBtn* Button_HIS = nullptr;
 
     TH_DIRBoxDlg H_DIRBoxDlg1;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private slots:
     void ListBox1Click();
@@ -118,7 +142,6 @@ private:
     void createControls();
     void layOut();
     void setUpFileList();
-    void applyFileListWidths();
     void refreshFolderView();
     void fillFolderList();
     void fillFolderTree();
@@ -130,6 +153,8 @@ private:
     static PlayListRole roleOf(QTreeWidget* list);
 
     TMKBoxDlg& box_;
+    MediaState& media_;
+    QPointer<QTreeWidget> cutList_;  // ListView_M, once attached
     std::string current_;
     int dirNo_ = 1;
     bool allFiles_ = false;
@@ -140,7 +165,6 @@ private:
     QRadioButton* playButton_ = nullptr;
     QRadioButton* offButton_ = nullptr;
     int treeNodes_ = 0;
-    bool widthsSet_ = false;
     bool filling_ = false;      // re-entry flags of the handlers
     bool playing_ = false;
     bool changingDrive_ = false;

@@ -16,12 +16,12 @@ void ApplyFileOnly(const std::vector<QTreeWidget*>& lists, int pageWidth, bool f
     const std::array<int, 5> widths = RegistrationColumnWidths(pageWidth, fileOnly);
     for (QTreeWidget* list : lists) {
         if (!list) continue;
-        for (int column = 0; column < static_cast<int>(widths.size()) && column < list->columnCount(); ++column)
-        {
-            // A width of 0 hides the column: the header keeps a minimum size otherwise.
-            list->setColumnHidden(column, widths[column] <= 0);
-            if (widths[column] > 0) list->setColumnWidth(column, widths[column]);
-        }
+        // The view shows the name or the path column; the size, date and
+        // attribute columns stay as the list fits them to their texts.
+        const int shown = fileOnly ? 0 : 1;
+        list->setColumnHidden(0, !fileOnly);
+        list->setColumnHidden(1, fileOnly);
+        list->setColumnWidth(shown, std::max(widths[shown], 1));
         list->viewport()->update();
     }
 }

@@ -10,7 +10,8 @@ class QTreeWidget;
 // With the view on, the name column takes the path column's place and the
 // path column is hidden; off, the other way round. A width below 1 counts as 1.
 std::array<int, 5> RegistrationColumnWidths(int pageWidth, bool fileOnly);
-// Applies those widths to each list and repaints it.
+// Shows the name or the path column of each list, at that width, and
+// repaints it; the other columns are left as they are.
 void ApplyFileOnly(const std::vector<QTreeWidget*>& lists, int pageWidth, bool fileOnly);
 
 // Name, size, date and attribute columns of the file list of width `listWidth`.

@@ -21,9 +21,9 @@ void ListItemDrawer::initStyleOption(QStyleOptionViewItem* option, const QModelI
     option->font.setBold(look.bold);
 }
 
-PlayKeyFilter::PlayKeyFilter(std::function<void()> click, QObject* parent)
+PlayKeyFilter::PlayKeyFilter(std::function<void(int key)> keyUp, QObject* parent)
     : QObject(parent)
-    , click_(std::move(click))
+    , keyUp_(std::move(keyUp))
 {
 }
 
@@ -49,7 +49,7 @@ bool PlayKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat() && isPlayKey(key->key()) && click_) click_();
+        if (!key->isAutoRepeat() && keyUp_) keyUp_(key->key());
     }
     return QObject::eventFilter(watched, event);
 }

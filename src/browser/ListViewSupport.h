@@ -28,14 +28,15 @@ private:
 // ListView1KeyUp: releasing Backspace, Enter, End, Home or an arrow key calls `click`.
 class PlayKeyFilter : public QObject {
 public:
-    PlayKeyFilter(std::function<void()> click, QObject* parent);
+    // `keyUp` receives every released key that is not an auto-repeat.
+    PlayKeyFilter(std::function<void(int key)> keyUp, QObject* parent);
     static bool isPlayKey(int key);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::function<void()> click_;
+    std::function<void(int key)> keyUp_;
 };
 
 // A list as the play handler works on it; the path of a row is read from

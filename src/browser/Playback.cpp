@@ -271,10 +271,16 @@ void Playback::MciNotify(int code)
     }
     MciStopClose();
     LetMessagesRun();
-    state_.NotifyBusy = false;
-    if (code != NotifySuccessful) return;
+    if (code != NotifySuccessful) {
+        state_.NotifyBusy = false;
+        return;
+    }
+    // The continuation runs with NotifyBusy held, so that a completion
+    // arriving meanwhile only stops the device; it releases the flag itself
+    // before it starts the next play, and on every other way out.
     const auto& next = state_.FileFaceVisible ? fileFaceContinuation : cutFaceContinuation;
     if (next) next(code);
+    state_.NotifyBusy = false;
 }
 
 void Playback::Button2Click()

@@ -41,9 +41,10 @@ public:
     void setSeekBar(SeekBar* bar);
 
     QTimer Timer8;
-    // Run by MciNotify after a play ended with code 1, with NotifyBusy cleared:
-    // the file face plays its list's next file (when its play mode asks for it),
-    // the cut face continues by its play mode.
+    // Run by MciNotify after a play ended with code 1, with NotifyBusy still
+    // set: the file face plays its list's next file (when its play mode asks
+    // for it), the cut face continues by its play mode. Each clears NotifyBusy
+    // before it starts a play.
     std::function<void(int code)> fileFaceContinuation;
     std::function<void(int code)> cutFaceContinuation;
     // A position was chosen on the seek bar: play the current list from there.

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -28,6 +29,20 @@ QWidget* Area(QWidget* parent, const char* name)
     return area;
 }
 
+// A splitter of two parts that can be made small but never vanish; the
+// first takes three fifths of the room, and of any room gained or lost.
+QSplitter* Splitter(Qt::Orientation orientation, const char* name, QWidget* first, QWidget* second)
+{
+    auto* splitter = new QSplitter(orientation);
+    splitter->setObjectName(QString::fromLatin1(name));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(first);
+    splitter->addWidget(second);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    return splitter;
+}
+
 }  // namespace
 
 TFileFace::TFileFace(WindowState& state, QWidget* parent)
@@ -42,18 +57,18 @@ TFileFace::TFileFace(WindowState& state, QWidget* parent)
     for (int index = 0; index < BatchTabCount; ++index) {
         auto* page = new QWidget(PageControl1);
         page->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
-        new QVBoxLayout(page);
+        (new QVBoxLayout(page))->setContentsMargins(4, 4, 4, 4);
         TabSheets[index] = page;
         PageControl1->addTab(page, QString::fromUtf8(kTabCaptions[index]));
     }
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(browserArea, 2);
-    top->addWidget(cutListArea, 1);
+    // The browser takes the larger part of the width, the upper half the
+    // larger part of the height; widening the window widens both sides.
+    Splitter_Top = Splitter(Qt::Horizontal, "Splitter_Top", browserArea, cutListArea);
+    Splitter_Face = Splitter(Qt::Vertical, "Splitter_Face", Splitter_Top, PageControl1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addLayout(top, 3);
-    layout->addWidget(PageControl1, 2);
+    layout->addWidget(Splitter_Face, 1);
     layout->addWidget(buildStatusLine());
 }
 

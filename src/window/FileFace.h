@@ -1,6 +1,8 @@
 #pragma once
 // The file face (Panel_DFF): the file browser and the list of files to cut
 // above, the six batch tabs of PageControl1 below, and the status line.
+// Splitters let the user share the width between the browser and the list
+// of files to cut, and the height between them and the batch tabs.
 #include <QFrame>
 
 #include <array>
@@ -9,6 +11,7 @@
 #include "WindowState.h"
 
 class QLineEdit;
+class QSplitter;
 class QTabWidget;
 
 
@@ -24,6 +27,8 @@ public:
 
     QWidget* browserArea;  // drives, folders and the file list
     QWidget* cutListArea;  // ListView_M, the files registered for cutting
+    QSplitter* Splitter_Top;   // browserArea | cutListArea
+    QSplitter* Splitter_Face;  // Splitter_Top above PageControl1
     QTabWidget* PageControl1;
     std::array<QWidget*, BatchTabCount> TabSheets;
     QLineEdit* Edit_File_Disp;  // the status line: the file played, a batch's progress

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "mk.h"
+
 HintSwitch::HintSwitch(QWidget& window)
     : QObject(&window), window_(window)
 {
@@ -15,6 +17,7 @@ HintSwitch::~HintSwitch() { qApp->removeEventFilter(this); }
 bool HintSwitch::eventFilter(QObject* watched, QEvent* event)
 {
     if (shown_ || event->type() != QEvent::ToolTip) return false;
+    // The message boxes show their hints when the window shows its own.
     auto* widget = qobject_cast<QWidget*>(watched);
-    return widget && widget->window() == &window_;
+    return widget && (widget->window() == &window_ || qobject_cast<TMKBox*>(widget->window()));
 }

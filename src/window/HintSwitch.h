@@ -1,5 +1,6 @@
 #pragma once
-// The hints (tool tips) of one window, switched on and off as a whole.
+// The hints (tool tips) of one window and of the message boxes, switched on
+// and off as a whole.
 #include <QObject>
 
 class QWidget;

@@ -95,7 +95,7 @@ void TTALVO_VANTRO::FormCreate()
     Panel_CUT->Edit_Fn->clear();
     Panel_CUT->Edit_SFn->clear();
     sizeForCutFace();
-    state_.fileFaceShown = faces_->currentWidget() == Panel_DFF;
+    state_.media.FileFaceVisible = faces_->currentWidget() == Panel_DFF;
     run(steps_.create);
     const bool firstRun = steps_.firstRunNeeded && steps_.firstRunNeeded(*this);
     (firstRun ? Timer6 : Timer_Create)->start();
@@ -111,7 +111,7 @@ void TTALVO_VANTRO::Timer6Timer()
 {
     Timer6->stop();
     run(steps_.firstRunPrompt);
-    if (!state_.closing) Timer_Create->start();
+    if (!state_.media.ClosingFlag) Timer_Create->start();
 }
 
 void TTALVO_VANTRO::Timer_CreateTimer()
@@ -119,7 +119,7 @@ void TTALVO_VANTRO::Timer_CreateTimer()
     Timer_Create->stop();
     // A window already closing keeps what it had: stage B would load what
     // nothing saves any more.
-    if (state_.closing) return;
+    if (state_.media.ClosingFlag) return;
     {
         BusyCursor busy;
         run(steps_.stageB);
@@ -138,10 +138,10 @@ void TTALVO_VANTRO::FormCloseQuery()
 {
     // Only the first request stops and saves; a later one (from a click
     // while the first is still saving) does nothing.
-    if (state_.closing) return;
-    state_.closing = true;
-    state_.playStop = true;
-    state_.cutStop = true;
+    MediaState& media = state_.media;
+    if (media.ClosingFlag) return;
+    media.ClosingFlag = true;
+    media.AbortFlag = true;
     BusyCursor busy;
     QCoreApplication::processEvents();
     run(steps_.stopDevices);
@@ -152,7 +152,7 @@ void TTALVO_VANTRO::FormCloseQuery()
 void TTALVO_VANTRO::showFileFace(bool shown)
 {
     faces_->setCurrentWidget(shown ? static_cast<QWidget*>(Panel_DFF) : Panel_CUT);
-    state_.fileFaceShown = shown;
+    state_.media.FileFaceVisible = shown;
     update();
 }
 
@@ -200,7 +200,11 @@ void TTALVO_VANTRO::HELP3Click() { setHintsShown(menus_.HELP3->isChecked()); }
 
 void TTALVO_VANTRO::MHELP_VERCUTClick() { VersionNumberDeleteCommand(*MKBoxDlg1, settingsStore()); }
 
-void TTALVO_VANTRO::PAKIClick() { DriveReportCommand(*MKBoxDlg1, desktop(), state_.playFormat); }
+void TTALVO_VANTRO::PAKIClick()
+{
+    const MediaState& media = state_.media;
+    DriveReportCommand(*MKBoxDlg1, desktop(), {media.SampleRate, media.SampleBits, media.ChannelCount});
+}
 
 void TTALVO_VANTRO::showEvent(QShowEvent* event)
 {

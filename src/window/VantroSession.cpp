@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,10 +11,10 @@
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QScreen>
 #include <QTabWidget>
 
 #include "ColourSchemes.h"
+#include "WindowColours.h"
 #include "CutFace.h"
 #include "Dir2dlg.h"
 #include "FileBrowser.h"
@@ -31,7 +33,7 @@
 #include "SettingsLoad.h"
 #include "SettingsSave.h"
 #include "SettingsStore.h"
-#include "WorkArea.h"
+#include "WindowGeometry.h"
 
 namespace {
 
@@ -77,14 +79,6 @@ std::vector<std::pair<QAction*, const char*>> LogMenuItems(const MainMenus& m)
     return {{m.MF_KIROKU, "MF_KIROKUClick"}, {m.MF_KIROKUCLR, "MF_KIROKUCLRClick"}, {m.MF_CUT_TXT, "MF_CUT_TXTClick"}};
 }
 
-WindowGeometry GeometryOf(const TTALVO_VANTRO& window)
-{
-    GetWorkArea();
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen ? screen->geometry().size() : QSize(WorkArea.width, WorkArea.height);
-    return {window.frameGeometry().size(), screenSize, WorkArea};
-}
-
 // The system's palette with every colour set, so that a control given it
 // keeps these colours instead of taking its parent's.
 QPalette SystemPalette()
@@ -93,8 +87,6 @@ QPalette SystemPalette()
     palette.setResolveMask(~QPalette::ResolveMask(0));
     return palette;
 }
-
-std::optional<QString> Kept(const QString& text) { return text; }
 
 // A selection as the save takes it: none when no row is selected.
 std::optional<QString> Selection(const QString& caption)
@@ -125,17 +117,19 @@ VantroSteps VantroSession::steps()
     s.stageB = [this](TTALVO_VANTRO& w) { stageB(w); };
     s.stopDevices = [this](TTALVO_VANTRO&) { stopDevices(); };
     s.save = [this](TTALVO_VANTRO& w) { save(w); };
+    s.applyBackColor = [this](TTALVO_VANTRO& w) { applyBackColour(w); };
     return s;
 }
 
 void VantroSession::create(TTALVO_VANTRO& window)
 {
     state_.logs.emplace(*window.MKBoxDlg1);
-    LoadStageA(settingsStore(), state_.settings, GeometryOf(window));
-    window.move(state_.settings.FP);
+    LoadStageA(settingsStore(), state_.settings, OpeningGeometry(window));
     showSplitFolder(window, state_.settings.SAVE_DIR);
     SendSplitFilesToProgramFolder(state_.settings);
     placeFileFace(window);
+    ApplyWindowGeometry(window, state_.settings);
+    for (QWidget* control : colouredControls(window)) window.addParentColouredControl(control);
     bindMenus(window);
 }
 
@@ -143,18 +137,17 @@ void VantroSession::firstRunPrompt(TTALVO_VANTRO& window)
 {
     const FolderChooser chooser = chooser_ ? chooser_ : dialogChooser(window);
     FirstRunPrompt(state_.settings, settingsStore(), *window.MKBoxDlg1, chooser,
-                   [&window] { return window.state().closing; });
+                   [&window] { return window.state().media.ClosingFlag; });
 }
 
+// Stage B: the key is read once, then each value takes effect in this order,
+// letting pending messages run after FUN and after the lists.
 void VantroSession::stageB(TTALVO_VANTRO& window)
 {
     SettingsValues& values = state_.settings;
     LoadStageB(settingsStore(), values);
-    showSettingsInMenus(window);
-    window.setHintsShown(values.minihelp);
-    applyColourSchemes(window);
-    window.Panel_DFF->PageControl1->setCurrentIndex(TabIndexFromTSNo(values.TSNo));
-    window.setShortcutGroup(values.Group);
+    window.menus().MO_FUN->setChecked(values.FUN);
+    QCoreApplication::processEvents();
 
     TFileBrowser& browser = *state_.browser;
     browser.setDirNo(values.DirNo);
@@ -162,6 +155,13 @@ void VantroSession::stageB(TTALVO_VANTRO& window)
     browser.fillDrives();
     browser.ChangeFolder(values.CPath);
     browser.H_DIRBoxDlg1.setNewDIR(WithoutTrailingSeparator(values.CPath));
+
+    showSettingsInMenus(window);
+    window.setHintsShown(values.minihelp);
+    applyColourSchemes(window);
+    window.Panel_DFF->PageControl1->setCurrentIndex(TabIndexFromTSNo(values.TSNo));
+    window.setShortcutGroup(values.Group);
+
     state_.listJoinLines = LoadListFile(ListFile::ListJoin);
     state_.renameLines = LoadListFile(ListFile::Rename);
     loadLists(window);
@@ -170,7 +170,7 @@ void VantroSession::stageB(TTALVO_VANTRO& window)
 void VantroSession::placeFileFace(TTALVO_VANTRO& window)
 {
     TFileFace& face = *window.Panel_DFF;
-    auto* browser = new TFileBrowser(*window.MKBoxDlg1, face.browserArea);
+    auto* browser = new TFileBrowser(*window.MKBoxDlg1, window.state().media, face.browserArea);
     browser->programFolder = QString::fromStdString(ProgramFolder());
     Place(face.browserArea, browser);
     state_.browser = browser;
@@ -192,14 +192,17 @@ void VantroSession::placeFileFace(TTALVO_VANTRO& window)
     lists.browserAllRows = [browser] { return browser->allRows(); };
     lists.browserSelectedRows = [browser] { return browser->selectedRows(); };
     lists.focusBrowser = [browser] { browser->ListView1->setFocus(); };
+    lists.switchPlayModeOff = [browser] { return browser->switchPlayModeOff(); };
     browser->listsBusy = [&lists] { return lists.registrationRunning(); };
+    browser->rowsRemoved = [&lists] { lists.updateCountCaptions(); };
     placePlayback(window);
 }
 
 void VantroSession::placePlayback(TTALVO_VANTRO& window)
 {
     state_.device = std::make_unique<MediaDevice>();
-    state_.playback = std::make_unique<Playback>(*state_.device, state_.media, *window.MKBoxDlg1, state_.settings.FUN);
+    MediaState& media = window.state().media;
+    state_.playback = std::make_unique<Playback>(*state_.device, media, *window.MKBoxDlg1, state_.settings.FUN);
     Playback& playback = *state_.playback;
     TFileFace& face = *window.Panel_DFF;
     // The position row: the seek bar, the play position (Label2) and the length (Label1).
@@ -217,23 +220,30 @@ void VantroSession::placePlayback(TTALVO_VANTRO& window)
     rowLayout->addWidget(length);
     static_cast<QVBoxLayout*>(face.layout())->insertWidget(face.layout()->count() - 1, row);
     playback.setSeekBar(bar);
-
-    auto playHook = [this, &window](const QString& path, QWidget* list) { play(window, path, list); };
-    state_.browser->playFile = playHook;
-    state_.lists->setPlayHook(playHook);
-    state_.browser->stopPlay = [&playback] { playback.ColorBtn1Click(); };
-    playback.fileFaceContinuation = [this, &window](int code) { playNext(window, code); };
-    playback.displayChanged = [this, &window, position, length] {
-        window.Panel_DFF->Edit_File_Disp->setText(state_.media.FileDispText);
-        position->setText(state_.media.PlayTimeText);
-        length->setText(state_.media.TotalTimeText);
-        window.state().playFormat = {state_.media.SampleRate, state_.media.SampleBits, state_.media.ChannelCount};
+    wirePlayback(window);
+    playback.displayChanged = [&window, &media, position, length] {
+        window.Panel_DFF->Edit_File_Disp->setText(media.FileDispText);
+        position->setText(media.PlayTimeText);
+        length->setText(media.TotalTimeText);
     };
 }
 
-void VantroSession::play(TTALVO_VANTRO&, const QString& path, QWidget* list)
+// The file face's lists play through the device; a play that ends, the seek
+// bar's release and the stop button come back to them.
+void VantroSession::wirePlayback(TTALVO_VANTRO& window)
 {
-    MediaState& media = state_.media;
+    TFileBrowser& browser = *state_.browser;
+    Playback& playback = *state_.playback;
+    browser.playFile = [this, &window](const QString& path, QWidget* list) { play(window, path, list); };
+    browser.stopPlay = [&playback] { playback.ColorBtn1Click(); };
+    browser.closeDevice = [&playback] { playback.MciStopClose(); };
+    playback.fileFaceContinuation = [&browser](int) { browser.PlayNextFile(); };
+    playback.seekPlay = [&browser] { browser.SeekPlay(); };
+}
+
+void VantroSession::play(TTALVO_VANTRO& window, const QString& path, QWidget* list)
+{
+    MediaState& media = window.state().media;
     media.PlayFile = path;
     media.PlayFrom = -1;
     media.PlayTo = -1;
@@ -242,28 +252,14 @@ void VantroSession::play(TTALVO_VANTRO&, const QString& path, QWidget* list)
     state_.playback->OpenAndPlay();
 }
 
-// In "PLAY" mode a file played to its end is followed by the next row of its list.
-void VantroSession::playNext(TTALVO_VANTRO&, int code)
-{
-    auto* list = qobject_cast<QTreeWidget*>(state_.media.CurrentList.data());
-    if (code != 1 || !list || !state_.browser->playOnClick()) return;
-    const int next = list->indexOfTopLevelItem(list->currentItem()) + 1;
-    if (next <= 0 || next >= list->topLevelItemCount()) return;
-    list->clearSelection();
-    list->setCurrentItem(list->topLevelItem(next));
-    list->topLevelItem(next)->setSelected(true);
-    list->scrollToItem(list->topLevelItem(next));
-    state_.browser->ListView1Click(list);
-}
-
+// The window has set ClosingFlag and AbortFlag: a registration running stops,
+// the device is stopped and closed twice (its commands are sent regardless).
 void VantroSession::stopDevices()
 {
     if (state_.lists) state_.lists->Btn_CANSEL_GClick();
     if (!state_.playback) return;
-    state_.media.AbortFlag = true;
     state_.playback->MciStopClose();
     state_.playback->MciStopClose();
-    state_.media.ClosingFlag = true;
 }
 
 void VantroSession::loadLists(TTALVO_VANTRO& window)
@@ -279,6 +275,7 @@ void VantroSession::loadLists(TTALVO_VANTRO& window)
     lists.loadListFiles(ProgramInfo::Word, {v.G_Text, v.K_Text, v.LR_Text, v.REV_Text});
     applyFileOnly(window);
     lists.updateCountCaptions();
+    QCoreApplication::processEvents();
 }
 
 void VantroSession::applyFileOnly(TTALVO_VANTRO& window)
@@ -306,10 +303,9 @@ void VantroSession::save(TTALVO_VANTRO& window)
     v.LR_SORT = lists.sortOption(RegList::LR);
     v.REV_SORT = lists.sortOption(RegList::REV);
     ShutdownControls controls;
-    controls.windowPosition = window.pos();
+    TakeWindowGeometry(window, controls);
     controls.browserFolder = QString::fromStdString(YenAdd(state_.browser->currentFolder().toStdString()));
-    // The cut face's own list of files to cut arrives later: its caption is kept as read.
-    controls.M_Text = Kept(v.M_Text);
+    controls.M_Text = Selection(lists.selectedCaption(RegList::M));
     controls.G_Text = Selection(lists.selectedCaption(RegList::G));
     controls.K_Text = Selection(lists.selectedCaption(RegList::K));
     controls.LR_Text = Selection(lists.selectedCaption(RegList::LR));
@@ -338,17 +334,8 @@ void VantroSession::bindMenus(TTALVO_VANTRO& window)
     for (const FlagItem& f : FlagItems(m))
         QObject::connect(f.item, &QAction::triggered, &window,
                          [this, f](bool checked) { state_.settings.*f.flag = checked; });
-    // The two colour schemes exclude each other.
-    QObject::connect(m.TALVO_COLOR, &QAction::triggered, &window, [this, &window] {
-        ClickTalvoColour(state_.settings);
-        showSettingsInMenus(window);
-        applyColourSchemes(window);
-    });
-    QObject::connect(m.BackColor, &QAction::triggered, &window, [this, &window] {
-        ClickBackColour(state_.settings);
-        showSettingsInMenus(window);
-        applyColourSchemes(window);
-    });
+    QObject::connect(m.TALVO_COLOR, &QAction::triggered, &window, [this, &window] { TALVO_COLORClick(window); });
+    QObject::connect(m.BackColor, &QAction::triggered, &window, [this, &window] { BackColorClick(window); });
     for (const ShowOffTexts& t : kShowOffTexts) {
         bool SettingsValues::*flag = ShowOffFlag(t.option);
         if (!flag) continue;
@@ -357,13 +344,32 @@ void VantroSession::bindMenus(TTALVO_VANTRO& window)
     }
     for (const auto& [item, name] : LogMenuItems(m))
         QObject::connect(item, &QAction::triggered, &window, [this, name = name] { state_.logs->runCommand(name); });
-    QObject::connect(m.MF_ALL, &QAction::triggered, &window,
-                     [this](bool checked) { state_.browser->setAllFiles(checked); });
-    QObject::connect(m.MF_FileOnly, &QAction::triggered, &window, [this, &window] { applyFileOnly(window); });
-    QObject::connect(m.MO_M_SORT, &QAction::triggered, &window,
-                     [this](bool checked) { state_.lists->setSortOption(RegList::M, checked); });
+    QObject::connect(m.MF_ALL, &QAction::triggered, &window, [this](bool checked) { MF_ALLClick(checked); });
+    QObject::connect(m.MF_FileOnly, &QAction::triggered, &window, [this, &window] { MF_FileOnlyClick(window); });
+    QObject::connect(m.MO_M_SORT, &QAction::triggered, &window, [this](bool checked) { MO_M_SORTClick(checked); });
     QObject::connect(m.MF_SAVE_DIR, &QAction::triggered, &window,
                      [this, &window] { chooseFolder(window, OutputFolder::Split); });
+}
+
+void VantroSession::MF_FileOnlyClick(TTALVO_VANTRO& window) { applyFileOnly(window); }
+
+void VantroSession::MF_ALLClick(bool checked) { state_.browser->setAllFiles(checked); }
+
+void VantroSession::MO_M_SORTClick(bool checked) { state_.lists->setSortOption(RegList::M, checked); }
+
+// The two colour schemes exclude each other.
+void VantroSession::TALVO_COLORClick(TTALVO_VANTRO& window)
+{
+    ClickTalvoColour(state_.settings);
+    showSettingsInMenus(window);
+    applyColourSchemes(window);
+}
+
+void VantroSession::BackColorClick(TTALVO_VANTRO& window)
+{
+    ClickBackColour(state_.settings);
+    showSettingsInMenus(window);
+    applyColourSchemes(window);
 }
 
 void VantroSession::showSettingsInMenus(TTALVO_VANTRO& window)
@@ -387,6 +393,34 @@ void VantroSession::applyColourSchemes(TTALVO_VANTRO& window)
     // Tab captions and menus keep the system's look, so they stay readable.
     window.Panel_DFF->PageControl1->tabBar()->setPalette(SystemPalette());
     window.menuBar()->setPalette(SystemPalette());
+    applyBackColour(window);
+}
+
+// BackColor: the lists and edit boxes of both faces in the system window
+// colour when checked, else in their parent's colour and font colour.
+void VantroSession::applyBackColour(TTALVO_VANTRO& window)
+{
+    const QPalette system = QApplication::palette();
+    for (QWidget* control : colouredControls(window)) {
+        if (!state_.settings.BackColor) {
+            TakeParentColours(*control);
+            continue;
+        }
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::Base, system.color(QPalette::Base));
+        palette.setColor(QPalette::Text, system.color(QPalette::Text));
+        control->setPalette(palette);
+    }
+}
+
+QList<QWidget*> VantroSession::colouredControls(TTALVO_VANTRO& window) const
+{
+    TFileBrowser& browser = *state_.browser;
+    QList<QWidget*> controls = {browser.ComboBox2, browser.ListBox1, browser.TreeView1, browser.ListView1,
+                                window.Panel_DFF->Edit_File_Disp, window.Panel_CUT->Edit_Fn,
+                                window.Panel_CUT->Edit_SDIR, window.Panel_CUT->Edit_SFn};
+    for (const RegList list : AllRegLists) controls.append(state_.lists->list(list));
+    return controls;
 }
 
 void VantroSession::showSplitFolder(TTALVO_VANTRO& window, const QString& folder)

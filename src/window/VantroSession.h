@@ -1,8 +1,9 @@
 #pragma once
-// One run of the main window: the program-wide state its faces and commands
-// share (settings values, the nine logs, the folder history and the two line
-// lists), and the start-up and closing steps that move that state between
-// the settings store, the list files and the window.
+// One run of the main window: what its faces and commands share besides the
+// window's own run state (settings values, the nine logs, the folder history
+// and the two line lists), the start-up and closing steps that move that
+// state between the settings store, the list files and the window, and the
+// wiring of the faces to the playback procedures.
 #include <QStringList>
 
 #include <memory>
@@ -10,7 +11,6 @@
 
 #include "FolderChoice.h"
 #include "MediaDevice.h"
-#include "MediaState.h"
 #include "Playback.h"
 #include "OperationLogs.h"
 #include "RegistrationLists.h"
@@ -24,10 +24,10 @@ struct ProgramState {
     std::optional<OperationLogs> logs;  // made with the window's message box
     TFileBrowser* browser = nullptr;    // the file face's drives, folders and files
     std::unique_ptr<RegistrationLists> lists;
-    // Playback: the device, its state, and the procedures that drive it
-    // (declared in this order so that the procedures go before the device).
+    // Playback: the device and the procedures that drive it over the
+    // window's device state (declared in this order so that the procedures
+    // go before the device).
     std::unique_ptr<MediaDevice> device;
-    MediaState media;
     std::unique_ptr<Playback> playback;
     QStringList listJoinLines;          // ListBox_KL
     QStringList renameLines;            // ListBox_IR
@@ -46,6 +46,13 @@ public:
     // The folder choice commands (MF_SAVE_DIRClick, P_MUON_DIRClick, ...).
     void chooseFolder(TTALVO_VANTRO& window, OutputFolder folder);
 
+    // The menu commands of the settings flags that act on the faces.
+    void MF_FileOnlyClick(TTALVO_VANTRO& window);
+    void MF_ALLClick(bool checked);
+    void MO_M_SORTClick(bool checked);
+    void TALVO_COLORClick(TTALVO_VANTRO& window);
+    void BackColorClick(TTALVO_VANTRO& window);
+
 private:
     void create(TTALVO_VANTRO& window);
     void firstRunPrompt(TTALVO_VANTRO& window);
@@ -55,13 +62,15 @@ private:
     void placeFileFace(TTALVO_VANTRO& window);
     void loadLists(TTALVO_VANTRO& window);
     void placePlayback(TTALVO_VANTRO& window);
+    void wirePlayback(TTALVO_VANTRO& window);
     void play(TTALVO_VANTRO& window, const QString& path, QWidget* list);
-    void playNext(TTALVO_VANTRO& window, int code);
     void stopDevices();
     void applyFileOnly(TTALVO_VANTRO& window);
     void bindMenus(TTALVO_VANTRO& window);
     void showSettingsInMenus(TTALVO_VANTRO& window);
     void applyColourSchemes(TTALVO_VANTRO& window);
+    void applyBackColour(TTALVO_VANTRO& window);
+    QList<QWidget*> colouredControls(TTALVO_VANTRO& window) const;
     void showSplitFolder(TTALVO_VANTRO& window, const QString& folder);
     FolderChooser dialogChooser(TTALVO_VANTRO& window);
 

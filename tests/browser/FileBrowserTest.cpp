@@ -43,7 +43,8 @@ protected:
     KeepCurrentDirectory keep;
     TempDir dir;
     TMKBoxDlg box;
-    TFileBrowser browser{box};
+    MediaState media;
+    TFileBrowser browser{box, media};
     QStringList played;
     QList<QWidget*> lists;
 };

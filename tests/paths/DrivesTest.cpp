@@ -96,5 +96,12 @@ TEST(DriveLabel, FromTheLabelLinksOfTheDevice)
     EXPECT_EQ(rootLabel.back(), ']');
     EXPECT_EQ(DriveLabelText(""), "[]");
     EXPECT_EQ(DriveRemoteName("/"), rootLabel);  // not a network drive
-    EXPECT_EQ(DriveName(Drive{"/", DriveType::Fixed}), rootLabel);
+    EXPECT_EQ("[" + DriveName(Drive{"/", DriveType::Fixed}) + "]", rootLabel);
+
+    // The drive list shows a volume with its label, one without a label by
+    // its mount point alone (never an empty "[]").
+    EXPECT_EQ(DriveEntryText("/media/usb/", "MY DISK"), "/media/usb/[MY DISK]");
+    EXPECT_EQ(DriveEntryText("/mnt/share/", "server:/export"), "/mnt/share/[server:/export]");
+    EXPECT_EQ(DriveEntryText("/", ""), "/");
+    EXPECT_EQ(DriveEntryText(Drive{"/", DriveType::Fixed}), DriveEntryText("/", DriveName(Drive{"/", DriveType::Fixed})));
 }

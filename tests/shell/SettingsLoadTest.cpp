@@ -13,7 +13,7 @@ class SettingsStageB : public SettingsTest {};
 
 namespace {
 
-const QStringList kStageANames = {"FP", "SAVE_DIR", "MUON_DIR", "WADD_DIR", "LR_DIR", "REV_DIR", "KL_DIR"};
+const QStringList kStageANames = {"FP", "FS", "FSPLIT", "SAVE_DIR", "MUON_DIR", "WADD_DIR", "LR_DIR", "REV_DIR", "KL_DIR"};
 
 SettingsValues StageA(const MemorySettingsStore& store)
 {
@@ -74,6 +74,41 @@ TEST_F(SettingsStageA, PositionIsHeldInsideTheWorkArea)
     // Larger than the work area: its left and top edges stay visible.
     EXPECT_EQ(PlaceWindow("5000,5000", QSize(2000, 1000), QSize(1024, 768), work), QPoint(100, 30));
     EXPECT_EQ(CentredWindowPosition(QSize(800, 600), QSize(1001, 701)), QPoint(-100, -50));
+}
+
+TEST_F(SettingsStageA, SizeAndSplittersAreHeldInsideTheWorkAreaOrDropped)
+{
+    const SettingsValues stored =
+        StageA(MemorySettingsStore{{"FS", "800,600"}, {"FP", "5000,5000"}, {"FSPLIT", "620,310;360,0"}});
+    EXPECT_EQ(stored.FS, QSize(800, 600));
+    EXPECT_EQ(stored.FP, QPoint(1024 - 800, 768 - 600));  // placed with the stored size
+    EXPECT_EQ(stored.FSPLIT, "620,310;360,0");
+    // Larger than the work area: each side takes the work area's.
+    EXPECT_EQ(StageA(MemorySettingsStore{{"FS", "3000,500"}}).FS, QSize(1024, 500));
+    // Malformed: the first size and the splitters' first sizes.
+    for (const char* text : {"800", "0,600", "-800,600", "a,b", "800,600,1"})
+        EXPECT_EQ(StageA(MemorySettingsStore{{"FS", text}}).FS, QSize(640, 480)) << text;
+    for (const char* text : {"620;", "620,x", "0,0", "620,-1", ";"})
+        EXPECT_TRUE(StageA(MemorySettingsStore{{"FSPLIT", text}}).FSPLIT.isEmpty()) << text;
+    EXPECT_EQ(ParseSplitterSizes("620,310;360,240"), (std::vector<QList<int>>{{620, 310}, {360, 240}}));
+    EXPECT_EQ(SplitterSizesText({{620, 310}, {360, 240}}), "620,310;360,240");
+}
+
+// A decorated window: the frame's margins count, so the framed window stays
+// inside the work area where the client alone would already fit.
+TEST_F(SettingsStageA, TheFrameIsHeldInsideTheWorkAreaToo)
+{
+    const WorkAreaRect work{0, 30, 1024, 738};
+    const QMargins frame(4, 28, 4, 4);
+    // The client fits at 384,258; with its frame it would overshoot by 8 and 32.
+    EXPECT_EQ(FitFramedWindow(QPoint(384, 258), QSize(640, 480), frame, work),
+              (FramedPlacement{QPoint(1024 - 648, 768 - 512), QSize(640, 480)}));
+    // A client as large as the work area gives up the frame's part.
+    EXPECT_EQ(FitFramedWindow(QPoint(0, 30), QSize(1024, 738), frame, work),
+              (FramedPlacement{QPoint(0, 30), QSize(1016, 706)}));
+    // Inside already: unchanged.
+    EXPECT_EQ(FitFramedWindow(QPoint(10, 40), QSize(640, 480), frame, work),
+              (FramedPlacement{QPoint(10, 40), QSize(640, 480)}));
 }
 
 TEST_F(SettingsStageA, SplitFolderFallsBackToTheUnsetMarker)

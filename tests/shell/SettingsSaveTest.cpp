@@ -12,7 +12,8 @@ namespace {
 
 // The order the shutdown writes the values in.
 const QStringList kSaveOrder = {
-    "FP", "CPath", "DirNo", "M_Text", "G_Text", "K_Text", "LR_Text", "REV_Text", "DIR_Text", "SAVE_DIR",
+    "FP", "FS", "FSPLIT", "CPath", "DirNo", "M_Text", "G_Text", "K_Text", "LR_Text", "REV_Text",
+    "DIR_Text", "SAVE_DIR",
     "MUON_DIR", "WADD_DIR", "LR_DIR", "REV_DIR", "KL_DIR", "BackColor", "No_Memo", "M_SORT", "G_SORT",
     "K_SORT", "LR_SORT", "REV_SORT", "HENKAN_NO", "KETUGO_NO", "LR_NO", "REV_NO", "FileOnly",
     "AUTO_NAME", "minihelp", "FUN", "Start_TM", "RENZOKU", "PTS", "TALVO_COLOR", "SAVE_NAME",
@@ -27,6 +28,8 @@ ShutdownControls Controls()
 {
     ShutdownControls controls;
     controls.windowPosition = QPoint(57, 90);
+    controls.windowSize = QSize(800, 500);
+    controls.splitterSizes = "620,310;360,240";
     controls.browserFolder = "/srv/music/";
     controls.G_Text = QString::fromUtf8("曲.wav");
     controls.DIR_Text = "a.wav";
@@ -60,6 +63,8 @@ TEST_F(SettingsSave, TakesTheControlsState)
     SettingsValues values;
     SaveSettingsAtShutdown(store, values, Controls(), true);
     EXPECT_EQ(Written(store, "FP"), "57,90");
+    EXPECT_EQ(Written(store, "FS"), "800,500");
+    EXPECT_EQ(Written(store, "FSPLIT"), "620,310;360,240");
     EXPECT_EQ(Written(store, "SAVE_DIR"), "@@@@@\\");
     EXPECT_EQ(Written(store, "G_Text"), QString::fromUtf8("曲.wav"));
     EXPECT_EQ(Written(store, "K_Text"), QString());  // no row selected

@@ -88,7 +88,7 @@ struct StepLog {
             names.push_back("commandLine marker " + std::to_string(window.state().completionMarker));
         };
         s.stopDevices = [this](TTALVO_VANTRO& window) {
-            names.push_back(window.state().playStop && window.state().cutStop ? "stopDevices flags set" : "stopDevices");
+            names.push_back(window.state().media.ClosingFlag && window.state().media.AbortFlag ? "stopDevices flags set" : "stopDevices");
         };
         s.save = record("save");
         return s;
@@ -129,14 +129,14 @@ TEST_F(MainWindowTest, NamesFacesAndTabs)
     EXPECT_EQ(window.Panel_DFF->tabSheetIndex(window.Panel_CUT), -1);
 
     // The window opens on the file face and its client area holds the cut face.
-    EXPECT_TRUE(window.state().fileFaceShown);
+    EXPECT_TRUE(window.state().media.FileFaceVisible);
     window.show();
     QCoreApplication::processEvents();
     const QSize client = window.Panel_CUT->clientSize();
     EXPECT_EQ(window.centralWidget()->size().expandedTo(client), window.centralWidget()->size());
     EXPECT_GE(client.width(), 800);
     window.showFileFace(false);
-    EXPECT_FALSE(window.state().fileFaceShown);
+    EXPECT_FALSE(window.state().media.FileFaceVisible);
     EXPECT_FALSE(window.Panel_DFF->isVisibleTo(&window));
 }
 
@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, CloseAfterStageBStopsAndSavesOnTheFirstRequestOnly)
     RequestClose(window);
     RequestClose(window);
     EXPECT_EQ(log.names, Names({"stopDevices flags set", "save"}));
-    EXPECT_TRUE(window.state().closing);
+    EXPECT_TRUE(window.state().media.ClosingFlag);
 }
 
 TEST_F(MainWindowTest, CloseBeforeStageBSavesNothing)

@@ -17,63 +17,14 @@
 #include "RecordingDesktop.h"
 #include "SettingsStore.h"
 #include "VantroSession.h"
-#include "WindowTestSupport.h"
+#include "SessionTestSupport.h"
 #include "WorkArea.h"
 
 namespace {
 
-// Lets the event loop run for a while.
-void Wait(int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-}
-
 const QStringList kBatchFolders = {"MUON_DIR", "WADD_DIR", "LR_DIR", "REV_DIR", "KL_DIR"};
 
-class VantroSessionTest : public TestUser {
-protected:
-    void SetUp() override
-    {
-        TestUser::SetUp();
-        auto owned = std::make_unique<MemorySettingsStore>();
-        store = owned.get();
-        previousStore = replaceSettingsStore(std::move(owned));
-    }
-    void TearDown() override
-    {
-        replaceSettingsStore(std::move(previousStore));
-        TestUser::TearDown();
-    }
-
-    // Stores every batch output folder as an existing folder, so that start-up
-    // goes straight to stage B.
-    void storeBatchFolders()
-    {
-        for (const QString& name : kBatchFolders) {
-            QDir().mkpath(qpath("out/" + name.toStdString()));
-            store->preset(name, qpath("out/" + name.toStdString()) + "/");
-        }
-    }
-
-    // Waits until stage B has run (or the time runs out).
-    static bool WaitForStageB(TTALVO_VANTRO& window)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (window.state().completionMarker != StageBComplete && clock.elapsed() < 5000) Wait(20);
-        return window.state().completionMarker == StageBComplete;
-    }
-
-    MemorySettingsStore* store = nullptr;
-    std::unique_ptr<SettingsStore> previousStore;
-    MKResponder boxes;
-    ScopedRecordingDesktop viewer;
-};
+class VantroSessionTest : public SessionTest {};
 
 TEST_F(VantroSessionTest, FirstRunAsksForTheFiveFoldersInOrderAndWritesEachAtOnce)
 {
@@ -253,11 +204,11 @@ TEST_F(VantroSessionTest, AClickedFilePlaysAndTheNextFollowsInPlayMode)
     browser.ListView1->setCurrentItem(browser.ListView1->topLevelItem(0));
     browser.ListView1->topLevelItem(0)->setSelected(true);
     browser.ListView1Click(browser.ListView1);
-    EXPECT_EQ(session.state().media.PlayFile, qpath("sounds/a.wav"));
+    EXPECT_EQ(window.state().media.PlayFile, qpath("sounds/a.wav"));
     EXPECT_TRUE(window.Panel_DFF->Edit_File_Disp->text().contains("a.wav"));
     Wait(700);
-    EXPECT_EQ(session.state().media.PlayFile, qpath("sounds/b.wav"));
-    EXPECT_EQ(window.state().playFormat.rate, 8000);
+    EXPECT_EQ(window.state().media.PlayFile, qpath("sounds/b.wav"));
+    EXPECT_EQ(window.state().media.SampleRate, 8000);
     window.close();
 }
 

@@ -124,6 +124,14 @@ std::optional<Mount> MountOfDrive(const std::string& drive)
     return found;
 }
 
+// The connected resource of the volume holding `drive` when it is a network share.
+std::optional<std::string> RemoteResource(const std::string& drive)
+{
+    const std::optional<Mount> mount = MountOfDrive(drive);
+    if (mount && !mount->source.empty() && DriveTypeOfMount(*mount) == DriveType::Network) return mount->source;
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<Mount> ParseMounts(std::istream& table)
@@ -201,22 +209,36 @@ int64_t DriveTotalSize(const std::string& drive)
     return info ? ToSize(info->capacity) : -1;
 }
 
-std::string DriveLabelText(const std::string& drive)
+std::string DriveLabel(const std::string& drive)
 {
     const std::optional<Mount> mount = MountOfDrive(drive);
-    return "[" + (mount ? VolumeLabel(mount->source) : std::string()) + "]";
+    return mount ? VolumeLabel(mount->source) : std::string();
+}
+
+std::string DriveLabelText(const std::string& drive)
+{
+    return "[" + DriveLabel(drive) + "]";
 }
 
 std::string DriveRemoteName(const std::string& drive)
 {
-    const std::optional<Mount> mount = MountOfDrive(drive);
-    if (mount && !mount->source.empty() && DriveTypeOfMount(*mount) == DriveType::Network) return mount->source;
-    return DriveLabelText(drive);
+    return RemoteResource(drive).value_or(DriveLabelText(drive));
 }
 
 std::string DriveName(const Drive& drive)
 {
-    return drive.type == DriveType::Network ? DriveRemoteName(drive.root) : DriveLabelText(drive.root);
+    if (drive.type == DriveType::Network) return RemoteResource(drive.root).value_or(DriveLabel(drive.root));
+    return DriveLabel(drive.root);
+}
+
+std::string DriveEntryText(const std::string& root, const std::string& name)
+{
+    return name.empty() ? root : root + "[" + name + "]";
+}
+
+std::string DriveEntryText(const Drive& drive)
+{
+    return DriveEntryText(drive.root, DriveName(drive));
 }
 
 std::string VolumeLabel(const std::string& device, const std::string& labelFolder)

@@ -39,13 +39,22 @@ std::string DriveOfPath(const std::string& path);
 // absolute path on it); -1 when it is empty, not absolute or cannot be read.
 int64_t DriveFreeSize(const std::string& drive);
 int64_t DriveTotalSize(const std::string& drive);
+// The volume label of the volume holding `drive`; empty when it has none or
+// it cannot be read.
+std::string DriveLabel(const std::string& drive);
 // "[" + volume label + "]"; "[]" when the label cannot be read.
 std::string DriveLabelText(const std::string& drive);
 // The connected resource of a network drive, otherwise DriveLabelText.
 std::string DriveRemoteName(const std::string& drive);
-// The name of a drive in the drive list: DriveRemoteName for a network
-// drive, DriveLabelText for every other type.
+// The name of a drive: the connected resource of a network drive (its label
+// when that cannot be had), the volume label of every other type; empty when
+// there is none.
 std::string DriveName(const Drive& drive);
+// The text of a drive's entry in the drive list: the mount point followed by
+// the drive's name in brackets, "/media/usb/[MY DISK]", or the mount point
+// alone when the drive has no name, "/".
+std::string DriveEntryText(const std::string& root, const std::string& name);
+std::string DriveEntryText(const Drive& drive);
 
 // The volume label of a block device from a folder of label links such as
 // /dev/disk/by-label (link names escaped as "\x20"); empty when none links to it.

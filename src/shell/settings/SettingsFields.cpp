@@ -10,14 +10,15 @@
 namespace {
 
 using Field = std::variant<bool SettingsValues::*, int SettingsValues::*, QString SettingsValues::*,
-                           QPoint SettingsValues::*>;
+                           QPoint SettingsValues::*, QSize SettingsValues::*>;
 
 #define SETTINGS_FIELD(name) {QStringLiteral(#name), &SettingsValues::name}
 
 const QHash<QString, Field>& Fields()
 {
     static const QHash<QString, Field> fields = {
-        SETTINGS_FIELD(Version),      SETTINGS_FIELD(FP),           SETTINGS_FIELD(SAVE_DIR),
+        SETTINGS_FIELD(Version),      SETTINGS_FIELD(FP),           SETTINGS_FIELD(FS),
+        SETTINGS_FIELD(FSPLIT),       SETTINGS_FIELD(SAVE_DIR),
         SETTINGS_FIELD(MUON_DIR),     SETTINGS_FIELD(WADD_DIR),     SETTINGS_FIELD(LR_DIR),
         SETTINGS_FIELD(REV_DIR),      SETTINGS_FIELD(KL_DIR),       SETTINGS_FIELD(FUN),
         SETTINGS_FIELD(DirNo),        SETTINGS_FIELD(CPath),        SETTINGS_FIELD(M_Text),
@@ -58,6 +59,7 @@ struct TextOf {
     QString operator()(int SettingsValues::*number) const { return QString::number(values.*number); }
     QString operator()(QString SettingsValues::*text) const { return values.*text; }
     QString operator()(QPoint SettingsValues::*position) const { return WindowPositionText(values.*position); }
+    QString operator()(QSize SettingsValues::*size) const { return WindowSizeText(values.*size); }
 };
 
 struct TakeText {
@@ -76,6 +78,7 @@ struct TakeText {
     {
         values.*position = ParseWindowPosition(text).value_or(defaults.*position);
     }
+    void operator()(QSize SettingsValues::*size) const { values.*size = ParseWindowSize(text).value_or(defaults.*size); }
 };
 
 }  // namespace

@@ -2,7 +2,7 @@
 // The link between a value name and the field of SettingsValues that holds
 // it, and the text form each field is stored in: flags "0"/"1" (on when the
 // number is not 0), numbers as signed decimal, texts and folders as they are,
-// FP as "Left,Top".
+// FP as "Left,Top", FS as "Width,Height".
 #include <QString>
 
 #include "SettingsValues.h"

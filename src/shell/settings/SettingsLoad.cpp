@@ -15,7 +15,11 @@ int StoredVersion(const SettingsStore& store)
 
 void LoadStageA(const SettingsStore& store, SettingsValues& values, const WindowGeometry& geometry)
 {
-    values.FP = PlaceWindow(store.read(QStringLiteral("FP")), geometry.window, geometry.screen, geometry.workArea);
+    const QString storedFP = store.read(QStringLiteral("FP"));
+    values.FS = SizeWindow(store.read(QStringLiteral("FS")), geometry.window, geometry.workArea);
+    values.FP = PlaceWindow(storedFP, values.FS, geometry.screen, geometry.workArea);
+    const QString storedSplitters = store.read(QStringLiteral("FSPLIT"));
+    values.FSPLIT = ParseSplitterSizes(storedSplitters) ? storedSplitters : QString();
     values.SAVE_DIR = SplitFolderFromStored(store.read(QStringLiteral("SAVE_DIR")));
     values.MUON_DIR = BatchFolderFromStored(store.read(QStringLiteral("MUON_DIR")));
     values.WADD_DIR = BatchFolderFromStored(store.read(QStringLiteral("WADD_DIR")));

@@ -11,7 +11,7 @@
 
 // Where the main window is about to open.
 struct WindowGeometry {
-    QSize window;
+    QSize window;  // its first size
     QSize screen;
     WorkAreaRect workArea;
 };
@@ -20,8 +20,10 @@ struct WindowGeometry {
 // not decimal.
 int StoredVersion(const SettingsStore& store);
 
-// Stage A: FP placed against the work area, then SAVE_DIR (which may change
-// the current directory), then the five batch output folders in order.
+// Stage A: the window's size FS and position FP held inside the work area
+// and the splitters' sizes FSPLIT (a malformed text is dropped), then
+// SAVE_DIR (which may change the current directory), then the five batch
+// output folders in order.
 // BatchFoldersSet() tells afterwards whether the first-run prompt must ask.
 void LoadStageA(const SettingsStore& store, SettingsValues& values, const WindowGeometry& geometry);
 

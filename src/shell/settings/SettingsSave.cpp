@@ -7,17 +7,18 @@
 const QStringList& SaveValueNames()
 {
     static const QStringList names = {
-        "FP",           "CPath",         "DirNo",        "M_Text",       "G_Text",       "K_Text",
-        "LR_Text",      "REV_Text",      "DIR_Text",     "SAVE_DIR",     "MUON_DIR",     "WADD_DIR",
-        "LR_DIR",       "REV_DIR",       "KL_DIR",       "BackColor",    "No_Memo",      "M_SORT",
-        "G_SORT",       "K_SORT",        "LR_SORT",      "REV_SORT",     "HENKAN_NO",    "KETUGO_NO",
-        "LR_NO",        "REV_NO",        "FileOnly",     "AUTO_NAME",    "minihelp",     "FUN",
-        "Start_TM",     "RENZOKU",       "PTS",          "TALVO_COLOR",  "SAVE_NAME",    "SAVE_NAME_G",
-        "SAVE_NAME_K",  "SAVE_NAME_LR",  "SAVE_NAME_REV", "MCUTF_G",     "ML8_G",        "ML16_G",
-        "G_TM_MU",      "TM_MAE_G",      "TM_MAE_MS_G",  "TM_ATO_G",     "TM_ATO_MS_G",  "TM_MAE_K",
-        "TM_MAE_MS_K",  "TM_ATO_K",      "TM_ATO_MS_K",  "TM_MAE_KL",    "TM_MAE_MS_KL", "TM_ATO_KL",
-        "TM_ATO_MS_KL", "TM_IN_G",       "TM_OUT_G",     "TM_IN_K",      "TM_OUT_K",     "TM_IN_KL",
-        "TM_OUT_KL",    "Combo_KL",      "TSNo",         "KL_Index",     "IR_Index",
+        "FP",            "FS",            "FSPLIT",        "CPath",         "DirNo",         "M_Text",
+        "G_Text",        "K_Text",        "LR_Text",       "REV_Text",      "DIR_Text",      "SAVE_DIR",
+        "MUON_DIR",      "WADD_DIR",      "LR_DIR",        "REV_DIR",       "KL_DIR",        "BackColor",
+        "No_Memo",       "M_SORT",        "G_SORT",        "K_SORT",        "LR_SORT",       "REV_SORT",
+        "HENKAN_NO",     "KETUGO_NO",     "LR_NO",         "REV_NO",        "FileOnly",      "AUTO_NAME",
+        "minihelp",      "FUN",           "Start_TM",      "RENZOKU",       "PTS",           "TALVO_COLOR",
+        "SAVE_NAME",     "SAVE_NAME_G",   "SAVE_NAME_K",   "SAVE_NAME_LR",  "SAVE_NAME_REV", "MCUTF_G",
+        "ML8_G",         "ML16_G",        "G_TM_MU",       "TM_MAE_G",      "TM_MAE_MS_G",   "TM_ATO_G",
+        "TM_ATO_MS_G",   "TM_MAE_K",      "TM_MAE_MS_K",   "TM_ATO_K",      "TM_ATO_MS_K",   "TM_MAE_KL",
+        "TM_MAE_MS_KL",  "TM_ATO_KL",     "TM_ATO_MS_KL",  "TM_IN_G",       "TM_OUT_G",      "TM_IN_K",
+        "TM_OUT_K",      "TM_IN_KL",      "TM_OUT_KL",     "Combo_KL",      "TSNo",          "KL_Index",
+        "IR_Index",
     };
     return names;
 }
@@ -25,6 +26,8 @@ const QStringList& SaveValueNames()
 void TakeShutdownControls(SettingsValues& values, const ShutdownControls& controls)
 {
     values.FP = controls.windowPosition;
+    values.FS = controls.windowSize;
+    values.FSPLIT = controls.splitterSizes;
     values.CPath = controls.browserFolder;
     values.M_Text = controls.M_Text.value_or(QString());
     values.G_Text = controls.G_Text.value_or(QString());

@@ -3,6 +3,7 @@
 // values is taken into SettingsValues, then every value is written in a fixed
 // order. Nothing is written unless stage B completed.
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,8 @@
 // What the window's controls hold at shutdown.
 struct ShutdownControls {
     QPoint windowPosition;   // FP
+    QSize windowSize;        // FS
+    QString splitterSizes;   // FSPLIT
     QString browserFolder;   // CPath: the browser's current folder
     // Captions of the selected rows; none when no row is selected.
     std::optional<QString> M_Text;  // the cut-file entry

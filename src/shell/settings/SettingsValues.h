@@ -5,6 +5,7 @@
 // batch output folder is empty, and SplitFolderUnset() marks a split-file folder
 // never chosen (stored settings hold that exact text).
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 inline QString SplitFolderUnset() { return QStringLiteral("@@@@@\\"); }
@@ -13,6 +14,8 @@ struct SettingsValues {
     int Version = 255;  // installation state; 16 opens the main window
 
     QPoint FP;  // window Left, Top (centred unless stored)
+    QSize FS;   // window Width, Height (its first size unless stored)
+    QString FSPLIT;  // sizes of the file face's splitters; empty: their first sizes
 
     QString SAVE_DIR = SplitFolderUnset();  // split files of the cut face
     QString MUON_DIR;                     // conversion tab

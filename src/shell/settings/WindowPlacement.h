@@ -1,11 +1,16 @@
 #pragma once
-// Where the main window opens: centred on the screen by default, or at the
-// stored FP ("Left,Top"), then held inside the desktop work area.
+// Where the main window opens and how large: centred on the screen by
+// default, or at the stored FP ("Left,Top"), at its first size or the stored
+// FS ("Width,Height"), then held inside the desktop work area. FSPLIT keeps
+// the sizes of the file face's splitters.
+#include <QList>
+#include <QMargins>
 #include <QPoint>
 #include <QSize>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 #include "WorkArea.h"
 
@@ -26,3 +31,37 @@ QPoint ClampToWorkArea(QPoint position, QSize window, const WorkAreaRect& workAr
 // The opening position: the stored FP, or centred when FP is unset or not
 // two decimal numbers, held inside the work area.
 QPoint PlaceWindow(const QString& storedFP, QSize window, QSize screen, const WorkAreaRect& workArea);
+
+// Width and Height of an FS text: two positive decimal numbers separated by
+// a comma; none for any other text.
+std::optional<QSize> ParseWindowSize(const QString& text);
+// The FS text of a size, "980,600"; empty for a size that is not valid.
+QString WindowSizeText(QSize size);
+
+// The size held inside the work area: a side longer than the work area's
+// takes the work area's length.
+QSize ClampSizeToWorkArea(QSize window, const WorkAreaRect& workArea);
+
+// The opening size: the stored FS, or `firstSize` when FS is unset or not
+// two positive numbers, held inside the work area.
+QSize SizeWindow(const QString& storedFS, QSize firstSize, const WorkAreaRect& workArea);
+
+// A window's place as the frame sees it: the frame's top left and the size
+// of the client area inside the frame.
+struct FramedPlacement {
+    QPoint position;
+    QSize client;
+    bool operator==(const FramedPlacement&) const = default;
+};
+
+// The place held inside the work area with the frame's margins counted in:
+// the framed size is held inside first (the client gives up what the frame
+// takes), then the framed window's edges are held inside as for FP.
+FramedPlacement FitFramedWindow(QPoint position, QSize client, QMargins frame, const WorkAreaRect& workArea);
+
+// FSPLIT: the sizes of each splitter, splitters separated by ";" and sizes by
+// ",", e.g. "620,310;360,240". Parsing gives nothing for a text that is not
+// that form (a size that is not a decimal number of 0 or more, a splitter
+// whose sizes are all 0).
+std::optional<std::vector<QList<int>>> ParseSplitterSizes(const QString& text);
+QString SplitterSizesText(const std::vector<QList<int>>& sizes);
