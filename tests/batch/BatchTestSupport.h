@@ -8,22 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include "TestApplication.h"
 #include "FileRow.h"
 #include "Folders.h"
 #include "RegistrationRows.h"
 #include "TempHome.h"
-
-// Made on first use and never destroyed: a static one would outlive Qt's own
-// statics at exit.
-inline QApplication& TestApplication()
-{
-    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_batch";
-    static char* argv[] = {name, nullptr};
-    return *new QApplication(argc, argv);
-}
 
 // A row whose caption is `name`, in the folder /music/.
 inline FileRow Row(const QString& name, const QString& size = QStringLiteral("   1,000"),

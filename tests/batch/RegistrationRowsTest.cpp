@@ -115,7 +115,9 @@ TEST(RegistrationRefreshTest, RenewsFactsAndEmptiesThemForMissingFiles)
     EXPECT_EQ(entries[0].row.attributes, "   A");
     EXPECT_TRUE(entries[0].selected);
     EXPECT_EQ(entries[1].row.size, "       1");
-    if (::geteuid() != 0) EXPECT_EQ(entries[1].row.attributes, "R HA");
+    if (::geteuid() != 0) {
+        EXPECT_EQ(entries[1].row.attributes, "R HA");
+    }
     EXPECT_EQ(entries[2].row, (FileRow{"gone.wav", "/music/gone.wav", "", "", ""}));
     EXPECT_EQ(ReadFileFacts(QString::fromStdString(home.path().string())), std::nullopt);
 }

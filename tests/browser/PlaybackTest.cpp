@@ -12,23 +12,16 @@
 #include "Playback.h"
 #include "PlaybackTexts.h"
 #include "SeekBar.h"
+#include "TestApplication.h"
 #include "TestWav.h"
 
 namespace {
-
-void EnsureApp()
-{
-    static int argc = 1;
-    static char name[] = "test_browser";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
 
 class PlaybackTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        EnsureApp();
+        TestApplication();
         device = std::make_unique<MediaDevice>(&SilentOutput);
         playback = std::make_unique<Playback>(*device, state, box, minutes);
         playback->fileFaceContinuation = [this](int code) {

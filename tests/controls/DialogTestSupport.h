@@ -12,18 +12,7 @@
 
 #include <gtest/gtest.h>
 
-// The one QApplication of the test program, made on first use (offscreen
-// unless the environment chose a platform). It is never destroyed: a static
-// one would outlive Qt's own statics at exit and crash there.
-inline QApplication& TestApplication()
-{
-    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_dialogs";
-    static char* argv[] = {name, nullptr};
-    return *new QApplication(argc, argv);
-}
+#include "TestApplication.h"
 
 // Failed comparisons print texts readably.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "PlatformTestSupport.h"
+#include "TestApplication.h"
 #include "RecordingDesktop.h"
 #include "ScopedEnvironment.h"
 #include "ShiftJisText.h"
@@ -47,7 +47,7 @@ class SystemDesktopTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        PlatformTestApplication();
+        TestApplication();
         ASSERT_TRUE(QDir().mkpath(bin()));
         environment_.set("PATH", bin().toStdString());
         previous_ = replaceDesktop(nullptr);
@@ -151,7 +151,7 @@ TEST_F(SystemDesktopTest, AnOpenerThatFailsAfterAWhileStillLeavesTheRecordReadab
 
 TEST(SessionDesktopTest, MissingFileFailsAndClipboardTakesTheText)
 {
-    PlatformTestApplication();
+    TestApplication();
     // Nothing is launched for a file that does not exist.
     EXPECT_FALSE(desktop().openFile("/no/such/folder/HENKAN$$.TXT"));
     desktop().setClipboardText(QString::fromUtf8("曲.wav"));

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "MediaDevice.h"
-#include "PlatformTestSupport.h"
+#include "TestApplication.h"
 #include "TestWav.h"
 
 namespace {
@@ -18,7 +18,7 @@ class MediaDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        PlatformTestApplication();
+        TestApplication();
         device = std::make_unique<MediaDevice>(&SilentOutput);
         device->setNotifier([this](int code) { codes.push_back(code); });
     }

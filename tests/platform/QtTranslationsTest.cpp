@@ -4,13 +4,13 @@
 #include <QPushButton>
 #include <QTranslator>
 
-#include "PlatformTestSupport.h"
+#include "TestApplication.h"
 #include "QtTranslations.h"
 
 // Qt's own buttons speak Japanese once the translations are loaded.
 TEST(QtTranslationsTest, StandardButtonsSpeakJapanese)
 {
-    QApplication& app = PlatformTestApplication();
+    QApplication& app = TestApplication();
     QTranslator* translator = LoadQtTranslations(app);
     ASSERT_NE(translator, nullptr) << "Qt's Japanese translations are not installed";
     QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

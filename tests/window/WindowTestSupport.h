@@ -14,22 +14,11 @@
 
 #include <gtest/gtest.h>
 
+#include "TestApplication.h"
 #include "Folders.h"
 #include "RecordingDesktop.h"
 #include "ScopedEnvironment.h"
 #include "TempHome.h"
-
-// Made on first use and never destroyed: a static one would outlive Qt's own
-// statics at exit.
-inline QApplication& TestApplication()
-{
-    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_window";
-    static char* argv[] = {name, nullptr};
-    return *new QApplication(argc, argv);
-}
 
 // A temporary user: HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_RUNTIME_DIR
 // below one temporary folder, so the program folder is
