@@ -23,7 +23,7 @@ run: configure
 
 # Builds everything (the program, the command line, the tests) and runs every test.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j$(JOBS)
 
 bench: build
 	bench/run-bench $(BUILD)
