@@ -20,10 +20,14 @@ std::optional<int64_t> ParseInteger(std::string_view text, int64_t min, int64_t 
 
 namespace {
 
+// The work buffer never goes below the engine's small buffer: that is the size
+// the engine itself falls back to, and every routine's blocks are planned from it.
 int64_t parseWorkBuffer(const std::string& text)
 {
-    auto bytes = ParseInteger(text, 1, std::numeric_limits<int64_t>::max());
-    if (!bytes) throw UsageError("--work-buffer takes a positive number of bytes, not '" + text + "'");
+    auto bytes = ParseInteger(text, MinWorkBufferBytes, std::numeric_limits<int64_t>::max());
+    if (!bytes)
+        throw UsageError("--work-buffer takes a number of bytes from " + std::to_string(MinWorkBufferBytes) +
+                         " up, not '" + text + "'");
     return *bytes;
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "WorkBuffers.h"
+
 // Wrong usage: an unknown option or command, a wrong number of arguments, or
 // an argument that is not what its place asks for. Reported before anything runs.
 class UsageError : public std::runtime_error {
@@ -18,6 +20,9 @@ public:
 
 // A signed decimal integer ("12", "-3", "+7") within [min, max]; nothing else.
 std::optional<int64_t> ParseInteger(std::string_view text, int64_t min, int64_t max);
+
+// The smallest work buffer --work-buffer accepts: the engine's small buffer.
+inline constexpr int64_t MinWorkBufferBytes = DefaultSmallBufSize;
 
 // What the command line asks for.
 struct Invocation {

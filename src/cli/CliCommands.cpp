@@ -65,16 +65,27 @@ size_t CliCommand::paramCount() const
 const std::vector<CliCommand>& CliCommands()
 {
     static const std::vector<CliCommand> commands = {
-        {"info", "FILE", runInfo},
-        {"head-silence", "SOURCE TARGET SECONDS TENTHS", runHeadSilence},
-        {"tail-silence", "FILE SECONDS TENTHS", runTailSilence},
-        {"fade", "FILE FADE_IN FADE_OUT HEAD_SECONDS HEAD_TENTHS", runFade},
-        {"copy", "SOURCE TARGET", runCopy},
-        {"append", "SOURCE TARGET", runAppend},
-        {"split", "SOURCE TARGET left|right", runSplit},
-        {"swap", "SOURCE TARGET", runSwap},
-        {"fmt16", "SOURCE TARGET", runFmt16},
-        {"check-size", "SOURCE TARGET HEAD_SECONDS HEAD_TENTHS TAIL_SECONDS TAIL_TENTHS", runCheckSize},
+        {"info", "FILE", "prints FILE's header facts, one Name=value line each", runInfo},
+        {"head-silence", "SOURCE TARGET SECONDS TENTHS",
+         "writes TARGET: SOURCE's header followed by that much silence only", runHeadSilence},
+        {"tail-silence", "FILE SECONDS TENTHS", "adds that much silence behind FILE's sound, in place",
+         runTailSilence},
+        {"fade", "FILE FADE_IN FADE_OUT HEAD_SECONDS HEAD_TENTHS",
+         "fades FILE's sound in and out, in place; the fade-in begins behind\n"
+         "the head silence of HEAD_SECONDS and HEAD_TENTHS that FILE starts with",
+         runFade},
+        {"copy", "SOURCE TARGET", "writes TARGET: SOURCE's header and sound", runCopy},
+        {"append", "SOURCE TARGET",
+         "adds SOURCE's sound behind TARGET's, in place (same rate, channels\nand block align)", runAppend},
+        {"split", "SOURCE TARGET left|right", "writes TARGET: the left or the right channel of a stereo SOURCE, mono",
+         runSplit},
+        {"swap", "SOURCE TARGET", "writes TARGET: a stereo SOURCE with left and right exchanged", runSwap},
+        {"fmt16", "SOURCE TARGET", "writes TARGET: SOURCE with its fmt chunk in the plain 16-byte PCM form",
+         runFmt16},
+        {"check-size", "SOURCE TARGET HEAD_SECONDS HEAD_TENTHS TAIL_SECONDS TAIL_TENTHS",
+         "checks that SOURCE with that silence added stays within 4 GiB and fits\n"
+         "the free space of the drive that holds TARGET's folder; writes nothing",
+         runCheckSize},
     };
     return commands;
 }
@@ -92,15 +103,51 @@ void RunCommand(const std::string& name, const std::vector<std::string>& args,
     command->run(CommandArgs(args), ErrorText, out);
 }
 
+namespace {
+
+// Each line of the summary under its command, indented.
+std::string commandHelp(const CliCommand& c)
+{
+    std::string text = "  " + std::string(c.name) + " " + std::string(c.params) + "\n      ";
+    for (char ch : c.summary) text += ch == '\n' ? std::string("\n      ") : std::string(1, ch);
+    return text + "\n";
+}
+
+}  // namespace
+
 std::string UsageText()
 {
     std::string text =
         "usage: vantro-wav [--work-buffer BYTES] COMMAND ARGS...\n"
         "       vantro-wav --help\n"
+        "Runs one routine of the WAV engine on PCM WAV files.\n"
+        "\n"
         "commands:\n";
-    for (const auto& c : CliCommands()) text += "  " + std::string(c.name) + " " + std::string(c.params) + "\n";
+    for (const auto& c : CliCommands()) text += commandHelp(c);
     text +=
-        "Numbers are signed decimal integers. On failure the engine's message goes to\n"
-        "standard error and the exit status is 1; wrong usage exits with 2.\n";
+        "\n"
+        "arguments:\n"
+        "  SECONDS TENTHS    a silence length: whole seconds and tenths of a second, TENTHS\n"
+        "                    0 to 9 (larger values add more); 0 or less adds nothing\n"
+        "  FADE_IN FADE_OUT  fade lengths in whole seconds; 0 or less: no fade\n"
+        "  left|right        the channel split keeps\n"
+        "  BYTES             the I/O buffer for sample data, " + std::to_string(MinWorkBufferBytes) +
+        " or more\n"
+        "                    (default " + std::to_string(DefaultWorkBufSize) + ")\n"
+        "  Numbers are signed decimal integers.\n"
+        "\n"
+        "outputs:\n"
+        "  A new TARGET appears whole or not at all: it is written under a temporary name\n"
+        "  in its folder and takes its name only when the routine has succeeded, replacing\n"
+        "  a file of that name only then. A failed or interrupted run leaves no partial\n"
+        "  file. tail-silence and append grow their file in place; when they fail, they\n"
+        "  leave it byte for byte as it was. fade changes FILE only after all its checks\n"
+        "  have passed.\n"
+        "\n"
+        "exit status and messages:\n"
+        "  0: done. 1: the routine failed; its message is on standard error. 2: wrong\n"
+        "  usage; nothing was run. Messages are the program's own texts, in Japanese, as\n"
+        "  the desktop program shows them. A question takes its default answer; questions\n"
+        "  and notices are printed on standard error.\n";
     return text;
 }

@@ -11,6 +11,7 @@
 struct CliCommand {
     std::string_view name;
     std::string_view params;  // the argument names, blank-separated, as the usage shows them
+    std::string_view summary;  // what the command does, for the usage text
     // Runs the routine; ErrorText as the routine leaves it. May throw UsageError
     // for a malformed argument, always before the routine starts.
     void (*run)(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
@@ -25,5 +26,7 @@ const std::vector<CliCommand>& CliCommands();
 void RunCommand(const std::string& name, const std::vector<std::string>& args,
                 std::string& ErrorText, std::FILE* out);
 
-// The usage text: the synopsis and one line per command.
+// The usage text, shown by --help and after wrong usage: the synopsis, each
+// command with what it does, what the arguments mean, how outputs appear and
+// what the exit status and messages are.
 std::string UsageText();

@@ -10,6 +10,7 @@
 #include "CliCommands.h"
 #include "CliHost.h"
 #include "CliOutput.h"
+#include "CliSignals.h"
 #include "WorkBuffers.h"
 
 namespace {
@@ -18,16 +19,18 @@ constexpr int ExitDone = 0;
 constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
 
+// The usage text, then what was wrong: the last line a terminal shows.
 int usageError(const std::string& why)
 {
-    PrintLine(stderr, "vantro-wav: " + why);
     std::fputs(UsageText().c_str(), stderr);
+    PrintLine(stderr, "vantro-wav: " + why);
     return ExitUsage;
 }
 
 int run(const Invocation& inv)
 {
     InstallCliHost();
+    InstallInterruptCleanup();
     if (inv.workBufferBytes) WorkBufSize = *inv.workBufferBytes;
     std::string errorText;
     try {

@@ -109,18 +109,28 @@ bool checkStereoSource(const WavHead& head, const HeadTexts& texts, const CopyBu
     return true;
 }
 
-// The mono header: channels, average bytes per second and block align halved.
-bool halveFormat(WavHead& head, std::string& err)
+// The mono header. A plain PCM `fmt ` chunk is kept with channels, average
+// bytes per second and block align halved. An extensible one becomes a plain
+// 16-byte PCM chunk (its channel mask would still name two speakers) of one
+// channel, whose block align and byte rate are those of the picked samples.
+bool monoFormat(WavHead& head, const FrameLayout& frame, std::string& err)
 {
     uint8_t* body = head.buf.data() + head.fmtBody;
-    PutU16(body + 2, static_cast<uint16_t>(GetU16(body + 2) / 2));
     uint32_t avgBytesPerSec = GetU32(body + 8);
     if (avgBytesPerSec == 0) {
         err = AvgBytesText;
         return false;
     }
-    PutU32(body + 8, avgBytesPerSec / 2);
-    PutU16(body + 12, static_cast<uint16_t>(GetU16(body + 12) / 2));
+    if (!head.extensible) {
+        PutU16(body + 2, static_cast<uint16_t>(GetU16(body + 2) / 2));
+        PutU32(body + 8, avgBytesPerSec / 2);
+        PutU16(body + 12, static_cast<uint16_t>(GetU16(body + 12) / 2));
+        return true;
+    }
+    MakePlainPcmFmt(head);
+    PutU16(body + 2, 1);
+    PutU32(body + 8, static_cast<uint32_t>(static_cast<uint64_t>(head.sampleRate) * frame.width));
+    PutU16(body + 12, static_cast<uint16_t>(frame.width));
     return true;
 }
 
@@ -137,9 +147,9 @@ bool splitChannel(const std::string& sourceFileName, const std::string& targetFi
     FrameLayout frame{};
     if (!checkStereoSource(head, texts, buffer, plan, frame, err)) return false;
     if (!SeekToData(source, head, texts, err)) return false;
-    WavFile target;
+    TargetFile target;
     if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
-    if (!halveFormat(head, err)) return false;
+    if (!monoFormat(head, frame, err)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {
         err = texts.headerWriteFailed();
         return false;
@@ -147,7 +157,8 @@ bool splitChannel(const std::string& sourceFileName, const std::string& targetFi
     int64_t written = 0;
     auto pick = [&](uint8_t* bytes, int64_t n) { return pickChannel(bytes, n, frame, left); };
     if (!CopyBlocks(source, target, buffer, plan, texts, err, written, pick)) return false;
-    return PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written));
+    if (!PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written))) return false;
+    return CommitTarget(target, targetFileName, texts, err);
 }
 
 bool swapFile(const std::string& sourceFileName, const std::string& targetFileName, std::string& err)
@@ -162,7 +173,7 @@ bool swapFile(const std::string& sourceFileName, const std::string& targetFileNa
     FrameLayout frame{};
     if (!checkStereoSource(head, texts, buffer, plan, frame, err)) return false;
     // The walk left the source at its first sample byte.
-    WavFile target;
+    TargetFile target;
     if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {
         err = texts.headerWriteFailed();
@@ -171,7 +182,8 @@ bool swapFile(const std::string& sourceFileName, const std::string& targetFileNa
     int64_t written = 0;
     auto swap = [&](uint8_t* bytes, int64_t n) { return swapChannels(bytes, n, frame); };
     if (!CopyBlocks(source, target, buffer, plan, texts, err, written, swap)) return false;
-    return PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written));
+    if (!PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written))) return false;
+    return CommitTarget(target, targetFileName, texts, err);
 }
 
 }  // namespace

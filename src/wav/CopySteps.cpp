@@ -19,10 +19,17 @@ bool SeekToData(WavFile& source, const WavHead& head, const HeadTexts& texts, st
     return false;
 }
 
-bool CreateTarget(WavFile& out, const std::string& path, const std::string& sourcePath,
+bool CreateTarget(TargetFile& out, const std::string& path, const std::string& sourcePath,
                   const HeadTexts& texts, std::string& err)
 {
-    if (!SameFile(path, sourcePath) && out.open(path, WavFile::Mode::Create)) return true;
+    if (out.create(path, sourcePath)) return true;
+    err = texts.createFailed(path);
+    return false;
+}
+
+bool CommitTarget(TargetFile& out, const std::string& path, const HeadTexts& texts, std::string& err)
+{
+    if (out.commit()) return true;
     err = texts.createFailed(path);
     return false;
 }

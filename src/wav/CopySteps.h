@@ -1,11 +1,13 @@
 #pragma once
 // Steps that the routines writing one WAV file from another share: opening
-// and walking a file's head, creating the target and writing its head.
+// and walking a file's head, creating the target, writing its head and giving
+// it its name.
 #include <cstdint>
 #include <string>
 
 #include "HeadTexts.h"
 #include "RoutineFrame.h"
+#include "TargetFile.h"
 #include "WavFile.h"
 #include "WavHead.h"
 
@@ -17,10 +19,14 @@ bool OpenAndWalk(WavFile& file, const std::string& path, WavFile::Mode mode, con
 // Moves the source to its first sample byte; the offset text when it cannot.
 bool SeekToData(WavFile& source, const WavHead& head, const HeadTexts& texts, std::string& err);
 
-// Creates (or replaces) a target file. A target that is the source itself is
-// refused: replacing it would destroy the source.
-bool CreateTarget(WavFile& out, const std::string& path, const std::string& sourcePath,
+// Starts a new target file (see TargetFile; the create-failed text when it is
+// refused). A target that is the source itself is refused: replacing it would
+// destroy the source.
+bool CreateTarget(TargetFile& out, const std::string& path, const std::string& sourcePath,
                   const HeadTexts& texts, std::string& err);
+
+// Gives the finished target its name; the create-failed text when it cannot.
+bool CommitTarget(TargetFile& out, const std::string& path, const HeadTexts& texts, std::string& err);
 
 // Writes the first headBytes of a source's head, then "data" and a size of 0;
 // false when any of it was not written whole.

@@ -95,6 +95,17 @@ bool FadeRegionInPlace(WavFile& file, const FadeRegion& region, const FadeFormat
     return rest == 0 || FadeLoad(file, course, bytes, rest, region.tag + "_A", err);
 }
 
+// Every byte a fade rewrites must be in the file. A file that ends inside a
+// fade region is refused before any byte changes, with the text the first
+// short read of that region would give.
+bool RegionInFile(const FadeRegion& region, int64_t length, int64_t load, std::string& err)
+{
+    if (region.seconds <= 0 || region.start + region.bytes <= length) return true;
+    const int64_t shortLoad = std::max<int64_t>(length - region.start, 0) / load;
+    err = LoadReadText + region.tag + (shortLoad < region.bytes / load ? "" : "_A");
+    return false;
+}
+
 bool FadeFile(const std::string& fileName, int64_t fadeInSeconds, int64_t fadeOutSeconds, int64_t headSeconds,
               int64_t headTenths, const Buffer& work, int64_t workSize, std::string& err)
 {
@@ -132,10 +143,12 @@ bool FadeFile(const std::string& fileName, int64_t fadeInSeconds, int64_t fadeOu
     }
     const FadeFormat format = FadeFormatOf(head, bytesPerSec);
     const int64_t outBytes = fades.out * bytesPerSec;
-    return FadeRegionInPlace(file, {head.dataStart + skip, fades.in * bytesPerSec, fades.in, true, "F_IN"},
-                             format, work.get(), load, err) &&
-           FadeRegionInPlace(file, {head.dataEnd() - outBytes, outBytes, fades.out, false, "F_OUT"}, format,
-                             work.get(), load, err);
+    const FadeRegion in{head.dataStart + skip, fades.in * bytesPerSec, fades.in, true, "F_IN"};
+    const FadeRegion out{head.dataEnd() - outBytes, outBytes, fades.out, false, "F_OUT"};
+    const int64_t length = file.seekEnd();
+    return RegionInFile(in, length, load, err) && RegionInFile(out, length, load, err) &&
+           FadeRegionInPlace(file, in, format, work.get(), load, err) &&
+           FadeRegionInPlace(file, out, format, work.get(), load, err);
 }
 
 }  // namespace

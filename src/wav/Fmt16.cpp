@@ -15,12 +15,18 @@ const char* const FmtWriteText = "WAVファイルの書き出しに失敗しま�
 
 constexpr int64_t PcmFmtBytes = 16;
 
-// Data present, an 18-byte `fmt ` chunk with an empty extension, PCM: checked
-// in that order.
-bool checkEighteenBytePcm(const WavHead& head, const HeadTexts& texts, std::string& err)
+// Data present, then either an extensible PCM chunk, or an 18-byte `fmt `
+// chunk with an empty extension and PCM: checked in that order. An extensible
+// chunk of another sub-format holds no PCM samples.
+bool checkNormalisable(const WavHead& head, const HeadTexts& texts, std::string& err)
 {
     if (head.dataSize == 0) {
         err = texts.noData();
+        return false;
+    }
+    if (head.extensible) {
+        if (head.pcm) return true;
+        err = texts.compressed();
         return false;
     }
     if (head.fmtSize == 16) {
@@ -50,16 +56,15 @@ bool fmt18To16(const std::string& sourceFileName, const std::string& targetFileN
     WavHead head;
     if (!OpenAndWalk(source, sourceFileName, WavFile::Mode::Read, texts, head, err, {.wholeFmt = true}))
         return false;
-    if (!checkEighteenBytePcm(head, texts, err)) return false;
+    if (!checkNormalisable(head, texts, err)) return false;
     BlockPlan plan;
     if (!PlanBlocks(head, texts, buffer.size, 1, plan, err)) return false;
     if (!SeekToData(source, head, texts, err)) return false;
-    WavFile target;
+    TargetFile target;
     if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
-    // The head up to the end of the PCM format, with the chunk's size lowered
-    // to 16: exactly the two bytes of the extension size are dropped.
-    PutU32(head.buf.data() + head.fmtBody - 4, static_cast<uint32_t>(PcmFmtBytes));
-    int64_t fmtEnd = head.fmtBody + PcmFmtBytes;
+    // The head up to the end of a plain PCM format: the extension is dropped.
+    MakePlainPcmFmt(head);
+    int64_t fmtEnd = head.fmtEnd();
     if (!WriteAll(target, head.buf.data(), fmtEnd)) {
         err = FmtWriteText;
         return false;
@@ -70,7 +75,8 @@ bool fmt18To16(const std::string& sourceFileName, const std::string& targetFileN
     }
     int64_t written = 0;
     if (!CopyBlocks(source, target, buffer, plan, texts, err, written)) return false;
-    return PatchSizes(target, fmtEnd + 4, static_cast<uint32_t>(written));
+    if (!PatchSizes(target, fmtEnd + 4, static_cast<uint32_t>(written))) return false;
+    return CommitTarget(target, targetFileName, texts, err);
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 #include <system_error>
 
 #include "EngineHost.h"
+#include "InPlaceGrowth.h"
 #include "RoutineFrame.h"
 #include "SafeCount.h"
+#include "TargetFile.h"
 #include "WavHead.h"
 #include "WavOutput.h"
 #include "WorkBuffers.h"
@@ -19,6 +21,16 @@ const std::string HeadDefaultText = "WAVファイルの先頭無音付け足し�
 const std::string TailDefaultText = "WAVファイルEND無音付け足しに失敗しました・・・EA";
 const std::string HeadCreateFailedText = "WAVファイルの新規作成に失敗しました・・・MF\n";
 const std::string TailOffsetText = "オフセットが不正です・・・EA";
+const std::string TailFmtBehindDataText = "WAVフォーマットがデータエリアの後ろにあるため無音を付加できません・・・EA\n";
+
+// A format without bytes per second (sample rate or block align 0) has no
+// length of silence; it is refused as every routine refuses it.
+bool HasBytesPerSec(const WavHead& head, const HeadTexts& texts, std::string& err)
+{
+    if (static_cast<int64_t>(head.sampleRate) * head.blockAlign > 0) return true;
+    err = texts.bytesPerSec();
+    return false;
+}
 
 // The silence of one call, in its two parts: whole seconds, then tenths.
 struct SilenceParts {
@@ -76,39 +88,10 @@ bool WriteSilenceParts(WavFile& out, const SilenceBuffer& silence, const Silence
     return true;
 }
 
-// Removes the target when the routine leaves without success. Declared before
-// the routine's files, it acts after they are closed.
-class TargetRemover {
-public:
-    TargetRemover(const std::string& path, bool armed) : path_(path), armed_(armed) {}
-    TargetRemover(const TargetRemover&) = delete;
-    TargetRemover& operator=(const TargetRemover&) = delete;
-    ~TargetRemover()
-    {
-        if (!armed_) return;
-        try {
-            std::error_code ec;
-            if (!std::filesystem::is_directory(path_, ec)) DeleteWavFile(path_);
-        } catch (...) {
-            // Nothing more can be done for it here.
-        }
-    }
-    void keep() { armed_ = false; }
-
-private:
-    const std::string& path_;
-    bool armed_;
-};
-
 bool WriteHeadSilence(const std::string& source, const std::string& target, int32_t seconds,
                       int32_t tenths, SilenceBuffer& silence, std::string& err)
 {
     const HeadTexts texts("MF");
-    // A target that is the source itself is neither replaced nor removed:
-    // that would destroy the source.
-    const bool targetIsSource = SameFile(source, target);
-    TargetRemover remover(target, !targetIsSource);
-
     WavFile in;
     if (!in.open(source, WavFile::Mode::Read)) {
         err = texts.openFailed(source);
@@ -116,11 +99,14 @@ bool WriteHeadSilence(const std::string& source, const std::string& target, int3
     }
     WavHead head;
     const WalkOptions walk{.wholeFmt = true, .positions32 = true};
-    if (!ReadWavHead(in, source, texts, head, err, walk) || !CheckDataAndFormat(head, texts, err))
+    if (!ReadWavHead(in, source, texts, head, err, walk) || !CheckDataAndFormat(head, texts, err) ||
+        !HasBytesPerSec(head, texts, err))
         return false;
 
-    WavFile out;
-    if (targetIsSource || !out.open(target, WavFile::Mode::Create)) {
+    // The new file is made under a temporary name and removed on every
+    // failure; whatever stands at the target stays until it is replaced whole.
+    TargetFile out;
+    if (!out.create(target, source)) {
         err = HeadCreateFailedText + target;
         return false;
     }
@@ -143,17 +129,41 @@ bool WriteHeadSilence(const std::string& source, const std::string& target, int3
         err = texts.headerWriteFailed() + "_D";
         return false;
     }
-    remover.keep();
+    if (!out.commit()) {
+        err = HeadCreateFailedText + target;
+        return false;
+    }
     return true;
 }
 
-// Stands at the end of the data, over whatever follows it; false when the file
-// ends before its data does.
-bool StandAtDataEnd(WavFile& file, const WavHead& head)
+// Stands at the end of the data, over whatever follows it, and tells the
+// file's length; false when the file ends before its data does.
+bool StandAtDataEnd(WavFile& file, const WavHead& head, int64_t& length)
 {
-    const int64_t length = file.seekEnd();
+    length = file.seekEnd();
     if (length < head.dataEnd()) return false;
     return length == head.dataEnd() || file.seek(head.dataEnd());
+}
+
+// The silence overwrites whatever follows the data chunk, never a `fmt ` chunk.
+bool CheckFmtBeforeData(const WavHead& head, const std::string& fileName, std::string& err)
+{
+    if (FmtBeforeData(head)) return true;
+    err = TailFmtBehindDataText + fileName;
+    return false;
+}
+
+// The silence behind the data, then both size fields.
+bool WriteTail(WavFile& file, const WavHead& head, const SilenceBuffer& silence, const SilenceParts& parts,
+               int64_t newDataSize, int64_t riffSize, const HeadTexts& texts, std::string& err)
+{
+    if (!WriteSilenceParts(file, silence, parts, texts, err)) return false;
+    if (!WriteU32At(file, head.dataHeader + 4, static_cast<uint32_t>(newDataSize)) ||
+        !WriteU32At(file, 4, static_cast<uint32_t>(riffSize))) {
+        err = texts.headerWriteFailed();
+        return false;
+    }
+    return true;
 }
 
 bool WriteTailSilence(const std::string& fileName, int32_t seconds, int32_t tenths,
@@ -166,9 +176,11 @@ bool WriteTailSilence(const std::string& fileName, int32_t seconds, int32_t tent
         return false;
     }
     WavHead head;
-    if (!ReadWavHead(file, fileName, texts, head, err) || !CheckDataAndFormat(head, texts, err))
+    if (!ReadWavHead(file, fileName, texts, head, err) || !CheckDataAndFormat(head, texts, err) ||
+        !HasBytesPerSec(head, texts, err) || !CheckFmtBeforeData(head, fileName, err))
         return false;
-    if (!StandAtDataEnd(file, head)) {
+    int64_t length = 0;
+    if (!StandAtDataEnd(file, head, length)) {
         err = TailOffsetText;
         return false;
     }
@@ -183,13 +195,14 @@ bool WriteTailSilence(const std::string& fileName, int32_t seconds, int32_t tent
     if (riffSize > MaxSizeField) return false;
 
     silence.fill(SilentByte(head));
-    if (!WriteSilenceParts(file, silence, parts, texts, err)) return false;
-    if (!WriteU32At(file, head.dataHeader + 4, static_cast<uint32_t>(newDataSize)) ||
-        !WriteU32At(file, 4, static_cast<uint32_t>(riffSize))) {
+    // From here on a failure puts the file back as it was.
+    InPlaceGrowth growth(file, fileName, head, length);
+    bool written = false;
+    if (!growth.begin(parts.total()))
         err = texts.headerWriteFailed();
-        return false;
-    }
-    return true;
+    else
+        written = WriteTail(file, head, silence, parts, newDataSize, riffSize, texts, err);
+    return growth.end(written, texts.code(), err);
 }
 
 }  // namespace

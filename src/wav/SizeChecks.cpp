@@ -1,8 +1,10 @@
 #include "SizeChecks.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <new>
+#include <system_error>
 
 #include "Drives.h"
 #include "EngineHost.h"
@@ -75,6 +77,22 @@ int64_t AddedBytes(int64_t headSeconds, int64_t headTenths, int64_t tailSeconds,
     return CountMul(seconds, count(bytesPerSec));
 }
 
+// Bytes per second as the silence routines count them: the 64-bit product of
+// the sample rate (an unsigned 32-bit field) and the block align. WavInfo's own
+// figure is cut to 32 bits and can be far smaller than what they write.
+int64_t SilenceBytesPerSec(const WavInfoRecord& info)
+{
+    return CountMul(static_cast<uint32_t>(info.SampleRate), std::max<int64_t>(info.BlockAlign, 0));
+}
+
+// The drive of a relative target is that of the current folder.
+std::string AbsoluteTarget(const std::string& target)
+{
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(target, ec);
+    return ec ? target : full.string();
+}
+
 // "/" for the root volume, "/media/usb" for a volume mounted there.
 std::string DriveFullMessage(const std::string& drive, int64_t freeBytes, int64_t estimate)
 {
@@ -99,7 +117,7 @@ bool OutputFits(const std::string& source, const std::string& target, std::strin
         return false;
     }
     const int64_t estimate =
-        CountAdd(base, AddedBytes(headSeconds, headTenths, tailSeconds, tailTenths, WavInfo.BytesPerSec));
+        CountAdd(base, AddedBytes(headSeconds, headTenths, tailSeconds, tailTenths, SilenceBytesPerSec(WavInfo)));
     if (estimate > MaxSizeField) {
         err = Beyond4GText;
         return false;
@@ -109,7 +127,7 @@ bool OutputFits(const std::string& source, const std::string& target, std::strin
         return false;
     }
     if (!target.empty()) {
-        const std::string drive = DriveOfPath(target);
+        const std::string drive = DriveOfPath(AbsoluteTarget(target));
         const int64_t freeBytes = DriveFreeSize(drive);
         if (estimate + DriveReserve > freeBytes) {
             err = DriveFullMessage(drive, freeBytes, estimate);

@@ -2,6 +2,7 @@
 
 #include "BlockCopy.h"
 #include "CopySteps.h"
+#include "InPlaceGrowth.h"
 #include "WavOutput.h"
 
 namespace {
@@ -10,6 +11,11 @@ const char* const DefaultText = "結合に失敗しました・・・K";
 const char* const TargetSizeText = "WAVファイルサイズに不正があります・・・K\n";
 const char* const FormatsDifferText = "WAVフォーマットが違います・・・KD\n";
 const char* const SourceSeekText = "WAVファイルの読み出しに失敗しましたS・・・KD";
+const char* const FmtBehindDataText = "WAVフォーマットがデータエリアの後ろにあるため結合できません・・・K\n";
+
+// The target's checks end in "K", the source's in "KD".
+const HeadTexts TargetTexts("K");
+const HeadTexts SourceTexts("KD");
 
 // The largest RIFF size a 32-bit size field can hold.
 constexpr int64_t MaxRiffSize = 0xFFFFFFFFLL;
@@ -21,11 +27,19 @@ bool readPcmHead(WavFile& file, const std::string& path, WavFile::Mode mode, con
     return OpenAndWalk(file, path, mode, texts, head, err) && CheckDataAndFormat(head, texts, err);
 }
 
-// Leaves the target standing at the end of its data; whatever follows the
-// data chunk is overwritten by the appended samples.
-bool standAtDataEnd(WavFile& target, const WavHead& head, const std::string& path, std::string& err)
+// The appended samples overwrite whatever follows the data chunk, never a `fmt ` chunk.
+bool checkFmtBeforeData(const WavHead& head, const std::string& path, std::string& err)
 {
-    int64_t length = target.seekEnd();
+    if (FmtBeforeData(head)) return true;
+    err = FmtBehindDataText + path;
+    return false;
+}
+
+// Leaves the target standing at the end of its data and tells its length.
+bool standAtDataEnd(WavFile& target, const WavHead& head, const std::string& path, int64_t& length,
+                    std::string& err)
+{
+    length = target.seekEnd();
     if (length < head.dataEnd()) {
         err = TargetSizeText + path;
         return false;
@@ -49,20 +63,39 @@ bool sameFormat(const WavHead& target, const std::string& targetPath, const WavH
     return false;
 }
 
+// Copies the source's samples behind the target's data and patches both size fields.
+bool appendData(WavFile& source, WavFile& target, const CopyBuffer& buffer, const BlockPlan& plan,
+                const WavHead& targetHead, int64_t newDataSize, int64_t riffSize, std::string& err)
+{
+    int64_t written = 0;
+    if (!CopyBlocks(source, target, buffer, plan, SourceTexts, err, written)) return false;
+    if (!WriteU32At(target, targetHead.dataHeader + 4, static_cast<uint32_t>(newDataSize)) ||
+        !WriteU32At(target, 4, static_cast<uint32_t>(riffSize))) {
+        err = TargetTexts.headerWriteFailed() + "_D";
+        return false;
+    }
+    return true;
+}
+
 bool wavAppend(const std::string& sourceFileName, const std::string& targetFileName, std::string& err)
 {
-    const HeadTexts targetTexts("K");
-    const HeadTexts sourceTexts("KD");
     CopyBuffer buffer;
     WavFile target;
     WavHead targetHead;
-    if (!readPcmHead(target, targetFileName, WavFile::Mode::ReadWrite, targetTexts, targetHead, err))
+    int64_t targetLength = 0;
+    if (!readPcmHead(target, targetFileName, WavFile::Mode::ReadWrite, TargetTexts, targetHead, err) ||
+        !checkFmtBeforeData(targetHead, targetFileName, err) ||
+        !standAtDataEnd(target, targetHead, targetFileName, targetLength, err))
         return false;
-    if (!standAtDataEnd(target, targetHead, targetFileName, err)) return false;
 
+    // The target itself, under any name, cannot be read while it grows.
+    if (SameFile(sourceFileName, targetFileName)) {
+        err = SourceTexts.openFailed(sourceFileName);
+        return false;
+    }
     WavFile source;
     WavHead sourceHead;
-    if (!readPcmHead(source, sourceFileName, WavFile::Mode::Read, sourceTexts, sourceHead, err))
+    if (!readPcmHead(source, sourceFileName, WavFile::Mode::Read, SourceTexts, sourceHead, err))
         return false;
     if (!sameFormat(targetHead, targetFileName, sourceHead, sourceFileName, err)) return false;
     if (!source.seek(sourceHead.dataStart) || source.position() != sourceHead.dataStart) {
@@ -70,7 +103,7 @@ bool wavAppend(const std::string& sourceFileName, const std::string& targetFileN
         return false;
     }
     BlockPlan plan;
-    if (!PlanBlocks(sourceHead, sourceTexts, buffer.size, 1, plan, err)) return false;
+    if (!PlanBlocks(sourceHead, SourceTexts, buffer.size, 1, plan, err)) return false;
 
     // The joined data must still be described by 32-bit size fields.
     int64_t newDataSize = static_cast<int64_t>(targetHead.dataSize) + sourceHead.dataSize;
@@ -80,14 +113,14 @@ bool wavAppend(const std::string& sourceFileName, const std::string& targetFileN
         return false;
     }
 
-    int64_t written = 0;
-    if (!CopyBlocks(source, target, buffer, plan, sourceTexts, err, written)) return false;
-    if (!WriteU32At(target, targetHead.dataHeader + 4, static_cast<uint32_t>(newDataSize)) ||
-        !WriteU32At(target, 4, static_cast<uint32_t>(riffSize))) {
-        err = targetTexts.headerWriteFailed() + "_D";
-        return false;
-    }
-    return true;
+    // From here on a failure puts the target back as it was.
+    InPlaceGrowth growth(target, targetFileName, targetHead, targetLength);
+    bool appended = false;
+    if (!growth.begin(sourceHead.dataSize))
+        err = TargetTexts.writeFailed();
+    else
+        appended = appendData(source, target, buffer, plan, targetHead, newDataSize, riffSize, err);
+    return growth.end(appended, TargetTexts.code(), err);
 }
 
 }  // namespace

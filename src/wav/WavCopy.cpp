@@ -21,7 +21,7 @@ bool copyWav(const std::string& sourceFileName, const std::string& targetFileNam
     BlockPlan plan;
     if (!PlanBlocks(head, texts, buffer.size, 1, plan, err)) return false;
     if (!SeekToData(source, head, texts, err)) return false;
-    WavFile target;
+    TargetFile target;
     if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {
         err = texts.headerWriteFailed();
@@ -30,7 +30,8 @@ bool copyWav(const std::string& sourceFileName, const std::string& targetFileNam
     int64_t written = 0;
     if (!CopyBlocks(source, target, buffer, plan, texts, err, written)) return false;
     // A failed patch leaves the default text.
-    return PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written));
+    if (!PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written))) return false;
+    return CommitTarget(target, targetFileName, texts, err);
 }
 
 }  // namespace

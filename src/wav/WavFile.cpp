@@ -36,9 +36,10 @@ int64_t tell64(std::FILE* f)
 bool WavFile::open(const std::string& path, Mode mode)
 {
     close();
-    const char* how = mode == Mode::Read ? "rb" : mode == Mode::ReadWrite ? "r+b" : "w+b";
+    // "x": created exclusively, so that two writers never share one new file.
+    const char* how = mode == Mode::Read ? "rb" : mode == Mode::ReadWrite ? "r+b" : "w+bx";
     std::error_code ec;
-    if (mode != Mode::Create && std::filesystem::is_directory(path, ec)) return false;
+    if (mode != Mode::Create && !std::filesystem::is_regular_file(path, ec)) return false;
     file_ = std::fopen(path.c_str(), how);
     if (!file_) return false;
     // Data moves in large blocks; the stream's own buffer would only copy it twice.
@@ -47,10 +48,11 @@ bool WavFile::open(const std::string& path, Mode mode)
     return true;
 }
 
-void WavFile::close()
+bool WavFile::close()
 {
-    if (file_) std::fclose(file_);
+    const bool closed = !file_ || std::fclose(file_) == 0;
     file_ = nullptr;
+    return closed;
 }
 
 // A stream open for update needs a positioning call between reading and writing.
@@ -104,9 +106,25 @@ bool SameFile(const std::string& a, const std::string& b)
     return std::filesystem::equivalent(a, b, ec);
 }
 
+bool TruncateWavFile(const std::string& path, int64_t length)
+{
+    if (length < 0 || faultDue(FileFaults::failTruncate)) return false;
+    std::error_code ec;
+    std::filesystem::resize_file(path, static_cast<std::uintmax_t>(length), ec);
+    return !ec;
+}
+
 bool DeleteWavFile(const std::string& path)
 {
     std::error_code ec;
     std::filesystem::remove(path, ec);
     return !std::filesystem::exists(path, ec);
+}
+
+bool RenameWavFile(const std::string& from, const std::string& to)
+{
+    if (faultDue(FileFaults::failRename)) return false;
+    std::error_code ec;
+    std::filesystem::rename(from, to, ec);
+    return !ec;
 }

@@ -3,9 +3,10 @@
 // positions. Reads and writes report how many bytes they moved, so that every
 // caller can tell a short read or write from a whole one.
 //
-// FileFaults is the test seam: it makes the Nth read, write or seek from now
-// fail (a read or write then moves fewer bytes than asked, a seek reports
-// failure), so that every failure message of the engine can be reached.
+// FileFaults is the test seam: it makes the Nth read, write, seek, truncate or
+// rename from now fail (a read or write then moves fewer bytes than asked, a
+// seek, truncate or rename reports failure), so that every failure message of
+// the engine and every way out of a half-made file can be reached.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -15,7 +16,9 @@ struct FileFaults {
     static inline int64_t failRead = 0;
     static inline int64_t failWrite = 0;
     static inline int64_t failSeek = 0;
-    static void reset() { failRead = failWrite = failSeek = 0; }
+    static inline int64_t failTruncate = 0;
+    static inline int64_t failRename = 0;
+    static void reset() { failRead = failWrite = failSeek = failTruncate = failRename = 0; }
 };
 
 class WavFile {
@@ -23,7 +26,7 @@ public:
     enum class Mode {
         Read,       // existing file, read only
         ReadWrite,  // existing file, read and write in place
-        Create,     // new file (an existing one is replaced), read and write
+        Create,     // new file that must not exist yet (never replaces one), read and write
     };
 
     WavFile() = default;
@@ -31,9 +34,12 @@ public:
     WavFile& operator=(const WavFile&) = delete;
     ~WavFile() { close(); }
 
+    // Opens a regular file only: a FIFO or a device would hold the call until
+    // another process acts on it, and neither is a WAV file.
     bool open(const std::string& path, Mode mode);
     bool isOpen() const { return file_ != nullptr; }
-    void close();
+    // False when the file could not be closed cleanly (its last bytes may be lost).
+    bool close();
 
     // Bytes actually read (fewer than n at the end of the file or on failure).
     int64_t read(void* buffer, int64_t n);
@@ -59,6 +65,12 @@ private:
 
 // Removes a file; true when it is gone afterwards.
 bool DeleteWavFile(const std::string& path);
+
+// Gives a file a new name, replacing in one step whatever file had that name.
+bool RenameWavFile(const std::string& from, const std::string& to);
+
+// Sets a file's length (also while it is open); true when it now has that length.
+bool TruncateWavFile(const std::string& path, int64_t length);
 
 // True when both names lead to one existing file (also through links).
 bool SameFile(const std::string& a, const std::string& b);

@@ -1,5 +1,7 @@
 #include "WavHead.h"
 
+#include <cstring>
+
 #include "Bytes.h"
 
 int32_t WavHead::bytesPerSec() const
@@ -10,6 +12,22 @@ int32_t WavHead::bytesPerSec() const
 }
 
 namespace {
+
+constexpr uint16_t PcmTag = 1;
+constexpr uint16_t ExtensibleTag = 0xFFFE;
+constexpr uint32_t PlainFmtBytes = 16;
+constexpr int64_t ExtensibleFmtBytes = 40;
+constexpr int64_t SubFormatAt = 24;  // offset of the sub-format GUID in the `fmt ` body
+// The PCM sub-format GUID 00000001-0000-0010-8000-00AA00389B71 as it is stored.
+constexpr uint8_t PcmSubFormat[16] = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
+                                      0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+
+bool isChunkId(const uint8_t* id)
+{
+    for (int i = 0; i < 4; ++i)
+        if (id[i] < 0x20 || id[i] > 0x7E) return false;
+    return true;
+}
 
 // Finds the `fmt ` chunk inside the bytes read, from offset 12.
 bool findFmt(WavHead& head, const WalkOptions& options)
@@ -25,7 +43,7 @@ bool findFmt(WavHead& head, const WalkOptions& options)
             if (options.wholeFmt && head.fmtEnd() > head.bytesRead) return false;
             return true;
         }
-        pos += 8 + static_cast<int64_t>(size);
+        pos = NextChunkIn(head.buf.data(), head.bytesRead, pos, size);
     }
     return false;
 }
@@ -39,6 +57,10 @@ void takeFormat(WavHead& head)
     head.avgBytesPerSec = GetU32(body + 8);
     head.blockAlign = GetU16(body + 12);
     head.bitsPerSample = GetU16(body + 14);
+    head.extensible = head.formatTag == ExtensibleTag && head.fmtSize >= ExtensibleFmtBytes &&
+                      head.fmtBody + ExtensibleFmtBytes <= head.bytesRead;
+    bool pcmSubFormat = head.extensible && std::memcmp(body + SubFormatAt, PcmSubFormat, 16) == 0;
+    head.pcm = head.formatTag == PcmTag || pcmSubFormat;
 }
 
 // Walks the file from offset 12, chunk header by chunk header, to `data`.
@@ -46,16 +68,25 @@ bool findData(WavFile& file, const std::string& path, const HeadTexts& texts, Wa
               std::string& err, const WalkOptions& options)
 {
     int64_t pos = 12;
+    bool afterOddChunk = false;
     for (;;) {
         bool addressable = !options.positions32 || pos <= 0xFFFFFFFFLL;
         if (!addressable || !file.seek(pos)) {
             err = texts.seekFailed(path);
             return false;
         }
-        uint8_t header[8];
-        if (file.read(header, 8) != 8) {
+        uint8_t bytes[9];
+        if (file.read(bytes, 8) != 8) {
             err = texts.chunkUnreadable(path);
             return false;
+        }
+        // Behind an odd chunk, 8 bytes whose id is no chunk id may be a pad
+        // byte and 7 bytes of the header: a ninth byte tells. Either way a
+        // `data` header leaves the file standing at its first sample byte.
+        const uint8_t* header = bytes;
+        if (afterOddChunk && !isChunkId(bytes) && file.read(bytes + 8, 1) == 1 && PadByteAt(bytes, 9)) {
+            ++header;
+            ++pos;
         }
         uint32_t size = GetU32(header + 4);
         if (IdIs(header, "data")) {
@@ -65,10 +96,23 @@ bool findData(WavFile& file, const std::string& path, const HeadTexts& texts, Wa
             return true;
         }
         pos += 8 + static_cast<int64_t>(size);
+        afterOddChunk = (size & 1) != 0;
     }
 }
 
 }  // namespace
+
+bool PadByteAt(const uint8_t* next, int64_t available)
+{
+    return available >= 9 && !isChunkId(next) && isChunkId(next + 1);
+}
+
+int64_t NextChunkIn(const uint8_t* bytes, int64_t length, int64_t pos, uint32_t size)
+{
+    int64_t next = pos + 8 + static_cast<int64_t>(size);
+    if ((size & 1) != 0 && next < length && PadByteAt(bytes + next, length - next)) ++next;
+    return next;
+}
 
 bool ReadWavHead(WavFile& file, const std::string& path, const HeadTexts& texts, WavHead& head,
                  std::string& err, WalkOptions options)
@@ -98,13 +142,22 @@ bool ReadWavHead(WavFile& file, const std::string& path, const HeadTexts& texts,
     return findData(file, path, texts, head, err, options);
 }
 
+void MakePlainPcmFmt(WavHead& head)
+{
+    head.fmtSize = PlainFmtBytes;
+    head.formatTag = PcmTag;
+    head.extensible = false;
+    PutU32(head.buf.data() + head.fmtBody - 4, head.fmtSize);
+    PutU16(head.buf.data() + head.fmtBody, head.formatTag);
+}
+
 bool CheckDataAndFormat(const WavHead& head, const HeadTexts& texts, std::string& err)
 {
     if (head.dataSize == 0) {
         err = texts.noData();
         return false;
     }
-    if (head.formatTag != 1) {
+    if (!head.pcm) {
         err = texts.compressed();
         return false;
     }

@@ -29,6 +29,10 @@ struct WavHead {
     uint32_t avgBytesPerSec = 0;
     uint16_t blockAlign = 0;
     uint16_t bitsPerSample = 0;
+    // The chunk is extensible (tag 0xFFFE, at least 40 bytes, all of them read).
+    bool extensible = false;
+    // The samples are PCM: tag 1, or an extensible chunk whose sub-format is PCM.
+    bool pcm = false;
 
     int64_t fmtEnd() const { return fmtBody + fmtSize; }
     int64_t dataEnd() const { return dataStart + dataSize; }
@@ -37,6 +41,17 @@ struct WavHead {
     // bits div 8, plus 1 when a remainder is left.
     int bytesPerSample() const { return bitsPerSample / 8 + (bitsPerSample % 8 != 0 ? 1 : 0); }
 };
+
+// Standard writers follow a chunk of odd size with a pad byte. One is taken to
+// stand at `next` (where the following header would begin without it) when the
+// four bytes there are no chunk id (printable ASCII) and the four bytes one
+// further are, with a whole header behind the pad: `available` bytes lie at
+// `next`. Every file that reads correctly without a pad reads the same.
+bool PadByteAt(const uint8_t* next, int64_t available);
+
+// Where the chunk after one of `size` bytes at `pos` begins in `length` bytes
+// held from offset 0: pos + 8 + size, one further over a pad byte.
+int64_t NextChunkIn(const uint8_t* bytes, int64_t length, int64_t pos, uint32_t size);
 
 struct WalkOptions {
     // The routine copies the whole `fmt ` chunk into its output, so all of it
@@ -52,6 +67,10 @@ struct WalkOptions {
 // first failed check's text.
 bool ReadWavHead(WavFile& file, const std::string& path, const HeadTexts& texts, WavHead& head,
                  std::string& err, WalkOptions options = {});
+
+// Makes the head's `fmt ` chunk a plain 16-byte PCM chunk (size 16, tag 1), in
+// its bytes and its fields: its bytes up to fmtEnd() are then a plain PCM head.
+void MakePlainPcmFmt(WavHead& head);
 
 // The data-size and format-tag checks that follow the walk.
 bool CheckDataAndFormat(const WavHead& head, const HeadTexts& texts, std::string& err);

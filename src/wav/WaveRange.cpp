@@ -7,6 +7,9 @@
 #include <system_error>
 #include <vector>
 
+#include "TargetFile.h"
+#include "WavOutput.h"
+
 namespace {
 
 constexpr uint16_t PcmTag = 1;
@@ -77,14 +80,8 @@ std::vector<char> WaveHeader(const WaveLayout& layout, uint32_t dataBytes)
     return h;
 }
 
-bool SameFile(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
-}
-
 std::string CopyFrames(const std::string& source, const WaveLayout& layout, uint64_t first,
-                       uint64_t end, std::ofstream& out)
+                       uint64_t end, WavFile& out)
 {
     WaveFrameReader reader(source, layout);
     if (!reader.good() || !reader.seek(first)) return "the source cannot be read";
@@ -93,8 +90,8 @@ std::string CopyFrames(const std::string& source, const WaveLayout& layout, uint
     for (uint64_t left = end - first; left > 0;) {
         const uint64_t got = reader.read(block.data(), std::min(left, blockFrames));
         if (got == 0) return "the source ended early";
-        out.write(block.data(), static_cast<std::streamsize>(got * layout.blockAlign));
-        if (!out) return "the destination cannot be written";
+        if (!WriteAll(out, block.data(), static_cast<int64_t>(got * layout.blockAlign)))
+            return "the destination cannot be written";
         left -= got;
     }
     return {};
@@ -104,9 +101,11 @@ std::string CopyFrames(const std::string& source, const WaveLayout& layout, uint
 
 std::optional<WaveLayout> ReadWaveLayout(const std::string& path)
 {
+    // Only a regular file: opening a FIFO would wait for a writer.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::error_code ec;
     const uint64_t fileSize = std::filesystem::file_size(path, ec);
     if (ec) return std::nullopt;
 
@@ -167,20 +166,16 @@ std::string SaveWaveRange(const std::string& source, const WaveLayout& layout, u
     const uint64_t dataBytes = (end - first) * layout.blockAlign;
     if (dataBytes > 0xFFFFFFFFull - 36 - 1) return "the range is too large for a WAV file";
 
-    std::string error;
-    {
-        std::ofstream out(destination, std::ios::binary | std::ios::trunc);
-        if (!out) return "the destination cannot be created";
-        const auto header = WaveHeader(layout, static_cast<uint32_t>(dataBytes));
-        out.write(header.data(), static_cast<std::streamsize>(header.size()));
-        error = out ? CopyFrames(source, layout, first, end, out) : "the destination cannot be written";
-        if (error.empty() && (dataBytes & 1)) out.put('\0');
-        out.close();
-        if (error.empty() && !out) error = "the destination cannot be written";
-    }
-    if (!error.empty()) {
-        std::error_code ec;
-        std::filesystem::remove(destination, ec);
-    }
-    return error;
+    // Written under a temporary name: the destination appears whole or not at all.
+    TargetFile out;
+    if (!out.create(destination, source)) return "the destination cannot be created";
+    const auto header = WaveHeader(layout, static_cast<uint32_t>(dataBytes));
+    if (!WriteAll(out, header.data(), static_cast<int64_t>(header.size())))
+        return "the destination cannot be written";
+    const std::string error = CopyFrames(source, layout, first, end, out);
+    if (!error.empty()) return error;
+    const char pad = 0;
+    if ((dataBytes & 1) && !WriteAll(out, &pad, 1)) return "the destination cannot be written";
+    if (!out.commit()) return "the destination cannot be created";
+    return {};
 }

@@ -40,7 +40,8 @@ private:
 
 // Writes frames [first, end) of the source as a new PCM WAV file with one
 // fmt chunk of 16 bytes and one data chunk. The destination is written in
-// blocks, removed again when anything fails, and never the source itself.
+// blocks under a temporary name and takes its name only when it is whole; it
+// is never the source itself.
 // Returns an empty text on success, else what failed.
 std::string SaveWaveRange(const std::string& source, const WaveLayout& layout,
                           uint64_t first, uint64_t end, const std::string& destination);

@@ -59,11 +59,25 @@ TEST_F(CliTest, IntegersTakeSignsAndTheWholeInt32Range)
 
 TEST_F(CliTest, WorkBufferSizeTakesEffect)
 {
-    std::string source = stereo("src.wav", 4410);
-    // 100 bytes cannot hold one 40 ms block of 7,056 bytes.
-    runFails({"--work-buffer", "100", "copy", source, dir.file("out.wav")}, "総読み込みバイト数が異状です・・・WC2");
-    runOk({"--work-buffer", "7056", "copy", source, dir.file("out.wav")});
+    // 192 kHz 32-bit stereo: one 40 ms block is 61,440 bytes.
+    WavSpec wav;
+    wav.sampleRate = 192000;
+    wav.bits = 32;
+    wav.data = NoiseBytes(19200 * 8);
+    std::string source = dir.write("src.wav", wav.build());
+    runFails({"--work-buffer", "32768", "copy", source, dir.file("out.wav")}, "総読み込みバイト数が異状です・・・WC2");
+    runOk({"--work-buffer", "61440", "copy", source, dir.file("out.wav")});
     EXPECT_EQ(ReadFileBytes(dir.file("out.wav")), ReadFileBytes(source));
+}
+
+TEST_F(CliTest, AWorkBufferBelowTheSmallBufferIsWrongUsageThatSaysTheLeast)
+{
+    std::string source = stereo("src.wav", 4410);
+    ToolResult r = run({"--work-buffer", "32767", "copy", source, dir.file("out.wav")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.ends_with("vantro-wav: --work-buffer takes a number of bytes from 32768 up, not '32767'\n"))
+        << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.wav")));
 }
 
 TEST_F(CliTest, ATargetThatIsTheSourceIsRefusedAndTheSourceKept)

@@ -21,11 +21,14 @@ inline void AppendU32(Bytes& b, uint32_t v)
     for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
-inline void AppendChunk(Bytes& b, const std::string& id, const Bytes& body)
+// A chunk; with pad, a body of odd size is followed by a 0 byte, as standard
+// writers do.
+inline void AppendChunk(Bytes& b, const std::string& id, const Bytes& body, bool pad = false)
 {
     b.insert(b.end(), id.begin(), id.end());
     AppendU32(b, static_cast<uint32_t>(body.size()));
     b.insert(b.end(), body.begin(), body.end());
+    if (pad && body.size() % 2 != 0) b.push_back(0);
 }
 
 inline uint32_t ReadU32(const Bytes& b, size_t at)
@@ -49,6 +52,7 @@ struct WavSpec {
     int64_t dataSizeField = -1;       // -1: data.size()
     std::vector<std::pair<std::string, Bytes>> chunksBeforeFmt, chunksBetween, chunksAfter;
     int64_t riffSizeField = -1;       // -1: correct
+    bool padOddChunks = false;        // a pad byte behind every chunk of odd size
 
     uint16_t align() const
     {
@@ -71,18 +75,35 @@ struct WavSpec {
     Bytes build() const
     {
         Bytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
-        for (auto& [id, body] : chunksBeforeFmt) AppendChunk(b, id, body);
-        AppendChunk(b, "fmt ", fmtBody());
-        for (auto& [id, body] : chunksBetween) AppendChunk(b, id, body);
+        for (auto& [id, body] : chunksBeforeFmt) AppendChunk(b, id, body, padOddChunks);
+        AppendChunk(b, "fmt ", fmtBody(), padOddChunks);
+        for (auto& [id, body] : chunksBetween) AppendChunk(b, id, body, padOddChunks);
         b.insert(b.end(), {'d', 'a', 't', 'a'});
         AppendU32(b, static_cast<uint32_t>(dataSizeField >= 0 ? dataSizeField : data.size()));
         b.insert(b.end(), data.begin(), data.end());
-        for (auto& [id, body] : chunksAfter) AppendChunk(b, id, body);
+        if (padOddChunks && data.size() % 2 != 0) b.push_back(0);
+        for (auto& [id, body] : chunksAfter) AppendChunk(b, id, body, padOddChunks);
         uint32_t riff = static_cast<uint32_t>(riffSizeField >= 0 ? riffSizeField : b.size() - 8);
         for (int i = 0; i < 4; ++i) b[4 + i] = static_cast<uint8_t>(riff >> (8 * i));
         return b;
     }
 };
+
+// The same format in an extensible 40-byte `fmt ` chunk: tag 0xFFFE, then
+// extension size 22, valid bits, a channel mask and the sub-format GUID of
+// subFormat (1 PCM, 3 floating point).
+inline WavSpec Extensible(WavSpec s, uint16_t subFormat = 1)
+{
+    s.formatTag = 0xFFFE;
+    s.fmtExtra.clear();
+    AppendU16(s.fmtExtra, 22);
+    AppendU16(s.fmtExtra, s.bits);
+    AppendU32(s.fmtExtra, s.channels == 2 ? 0x3u : 0x4u);  // front left and right, or centre
+    AppendU16(s.fmtExtra, subFormat);
+    const Bytes guidRest = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+    s.fmtExtra.insert(s.fmtExtra.end(), guidRest.begin(), guidRest.end());
+    return s;
+}
 
 // Deterministic pseudo-random sample bytes.
 inline Bytes NoiseBytes(size_t n, uint32_t seed = 1)
@@ -135,3 +156,14 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A file whose data chunk stands before its `fmt ` chunk.
+inline Bytes DataBeforeFmt(const WavSpec& s)
+{
+    Bytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
+    AppendChunk(b, "data", s.data);
+    AppendChunk(b, "fmt ", s.fmtBody());
+    const uint32_t riff = static_cast<uint32_t>(b.size() - 8);
+    for (int i = 0; i < 4; ++i) b[4 + i] = static_cast<uint8_t>(riff >> (8 * i));
+    return b;
+}

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "TestWav.h"
@@ -36,6 +37,14 @@ protected:
 
     TempDir dir;
 };
+
+// The names in a folder: what a routine left behind, temporary files included.
+inline std::set<std::string> FolderNames(const std::filesystem::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
 
 // 16-bit stereo at 44100 Hz: 7056 bytes per 40 ms, one block per 8192-byte buffer.
 inline WavSpec CdStereo(size_t dataBytes, uint32_t seed = 1)

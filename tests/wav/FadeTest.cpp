@@ -290,11 +290,12 @@ TEST_F(FadeTest, ShortReadsWritesAndFailedSeeksNameTheirRegionAndLoad)
         // Reads: head 1, data walk 2-3, fade-in 4-12, fade-out 13-21.
         {&FileFaults::failRead, 4, LoadReadIn},
         {&FileFaults::failRead, 21, LoadReadOut + "_A"},
-        // Seeks: data walk 1-2, fade-in start 3, back 4-12, fade-out start 13, back 14-22.
-        {&FileFaults::failSeek, 3, OffsetIn},
-        {&FileFaults::failSeek, 12, SeekBackIn + "_A"},
-        {&FileFaults::failSeek, 13, OffsetOut},
-        {&FileFaults::failSeek, 14, SeekBackOut},
+        // Seeks: data walk 1-2, the file's end 3, fade-in start 4, back 5-13,
+        // fade-out start 14, back 15-23.
+        {&FileFaults::failSeek, 4, OffsetIn},
+        {&FileFaults::failSeek, 13, SeekBackIn + "_A"},
+        {&FileFaults::failSeek, 14, OffsetOut},
+        {&FileFaults::failSeek, 15, SeekBackOut},
         // Writes: fade-in 1-9, fade-out 10-18.
         {&FileFaults::failWrite, 9, LoadWriteIn + "_A"},
         {&FileFaults::failWrite, 10, LoadWriteOut},
@@ -307,11 +308,20 @@ TEST_F(FadeTest, ShortReadsWritesAndFailedSeeksNameTheirRegionAndLoad)
     }
 }
 
-TEST_F(FadeTest, DataThatEndsEarlyFailsTheFadeOutRead)
+TEST_F(FadeTest, DataThatEndsEarlyIsRefusedBeforeAnyByteChanges)
 {
     WavSpec s = Frames(8000, 2, 12000, {10000});
-    s.dataSizeField = 2 * 16000;  // 2 s announced, 1.5 s present
-    EXPECT_EQ(fade(s.build(), 0, 1), LoadReadOut + "_A");
+    s.dataSizeField = 2 * 16000;  // 2 s announced, 1.5 s present: the fade-in fits, the fade-out does not
+    const Bytes cutOut = s.build();
+    EXPECT_EQ(fade(cutOut, 1, 1), LoadReadOut + "_A");
+    EXPECT_EQ(after, cutOut);
+
+    s = Frames(8000, 2, 4000, {10000});  // 0.25 s present: the fade-in ends in its 13th of 25 loads
+    s.dataSizeField = 2 * 16000;
+    const Bytes cutIn = s.build();
+    WorkBufSize = 1000;
+    EXPECT_EQ(fade(cutIn, 1, 0), LoadReadIn);
+    EXPECT_EQ(after, cutIn);
 }
 
 TEST_F(FadeTest, AnAllocationFailureKeepsTheDefaultText)

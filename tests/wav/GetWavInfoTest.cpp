@@ -111,16 +111,33 @@ TEST_F(GetWavInfoTest, ChunksBeforeFmtAreWalked)
     EXPECT_EQ(WavInfo.DataEnd, 44 + 34 + 12 + 400);
 }
 
-TEST_F(GetWavInfoTest, OddChunkWithPadByteIsMisread)
+TEST_F(GetWavInfoTest, OddChunksAreReadWithOrWithoutTheirPadByte)
 {
     WavSpec s = Stereo16(400);
+    s.chunksBeforeFmt = {{"LIST", NoiseBytes(25)}};
     s.chunksBetween = {{"junk", NoiseBytes(3)}};
-    Bytes b = s.build();
-    // Insert the pad byte a careful writer would have put after the odd chunk.
-    size_t afterJunk = 12 + 24 + 8 + 3;
-    b.insert(b.begin() + static_cast<long>(afterJunk), 0);
-    std::string path = dir.file("in.wav");
-    EXPECT_EQ(read(b).rfind("データエリアが見つかりませんでした・・・", 0), 0u);
+    s.padOddChunks = true;
+    ASSERT_EQ(read(s.build()), "");
+    EXPECT_EQ(WavInfo.DataEnd, 12 + 34 + 24 + 12 + 8 + 400);
+    EXPECT_EQ(WavInfo.SampleRate, 44100);
+
+    // Written without pads, the same chunks read as before.
+    s.padOddChunks = false;
+    ASSERT_EQ(read(s.build()), "");
+    EXPECT_EQ(WavInfo.DataEnd, 12 + 33 + 24 + 11 + 8 + 400);
+}
+
+TEST_F(GetWavInfoTest, ExtensiblePcmIsReadAndOtherSubFormatsRefused)
+{
+    ASSERT_EQ(read(Extensible(Stereo16(176400)).build()), "");
+    EXPECT_EQ(WavInfo.BytesPerSec, 176400);
+    EXPECT_EQ(WavInfo.DataEnd, 12 + 48 + 8 + 176400);
+    EXPECT_EQ(WavInfo.LengthText, "0.01000");
+    EXPECT_EQ(read(Extensible(Stereo16(400), 3).build()), "圧縮データは変換できません・・・GW");
+    // The sub-format lies beyond a chunk cut below 40 bytes.
+    WavSpec cut = Extensible(Stereo16(400));
+    cut.fmtExtra.resize(23);
+    EXPECT_EQ(read(cut.build()), "圧縮データは変換できません・・・GW");
 }
 
 TEST_F(GetWavInfoTest, FmtMustBeginInsideTheFirst4096Bytes)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 
 #include "EngineHost.h"
@@ -35,6 +36,9 @@ const std::string TailOffset = "オフセットが不正です・・・EA";
 const std::string TailBadSample = "サンプルが不正です・・・EA";
 const std::string TailWriteFailed = "WAVファイルの書き出しに失敗しました・・・EA";
 const std::string TailRestFailed = "WAVファイルの書き出しに失敗しました・・・EA_A";
+const std::string TailFmtBehindData = "WAVフォーマットがデータエリアの後ろにあるため無音を付加できません・・・EA\n";
+const std::string TailRestoreFailed = "\nWAVファイルを元に戻せませんでした・・・EA\n";
+const std::string NoBytesPerSec = "１秒当たりのバイト数が異状です・・・";
 
 WavSpec Format(uint16_t channels, uint32_t rate, uint16_t bits, size_t dataBytes = 400)
 {
@@ -147,16 +151,30 @@ TEST_F(SilenceTest, NegativeSecondsAndTenthsBelowOneAddNothing)
 
 // --- AddHeadSilence: failures ----------------------------------------------
 
-TEST_F(SilenceTest, ASourceThatCannotBeOpenedRemovesAnExistingTarget)
+// Head silence removes only what it made in this call: a file, a symbolic link
+// or a FIFO that stood at the target stays when the call fails.
+TEST_F(SilenceTest, AFailedCallLeavesWhateverStoodAtTheTarget)
 {
-    WriteFileBytes(out, NoiseBytes(100));
-    std::string err = "unchanged";
-    AddHeadSilence(dir.file("missing.wav"), out, 1, 0, err);
-    EXPECT_EQ(err, OpenFailed + "MF");
-    EXPECT_FALSE(outExists());
+    namespace fs = std::filesystem;
+    const std::string missing = dir.file("missing.wav");
+    const Bytes before = NoiseBytes(100);
+    WriteFileBytes(out, before);
+    const std::string link = dir.file("link.wav");
+    fs::create_symlink(out, link);
+    const std::string fifo = dir.file("fifo.wav");
+    ASSERT_EQ(std::system(("mkfifo '" + fifo + "'").c_str()), 0);
+    for (const std::string& target : {out, link, fifo}) {
+        std::string err = "unchanged";
+        AddHeadSilence(missing, target, 1, 0, err);
+        EXPECT_EQ(err, OpenFailed + "MF");
+        EXPECT_TRUE(fs::exists(fs::symlink_status(target))) << target;
+    }
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(ReadFileBytes(out), before);
 }
 
-TEST_F(SilenceTest, RefusedSourcesGiveTheirTextAndRemoveTheTarget)
+TEST_F(SilenceTest, RefusedSourcesGiveTheirTextAndLeaveTheTarget)
 {
     WavSpec cd = Format(2, 44100, 16);
     WavSpec noData = cd;
@@ -181,15 +199,14 @@ TEST_F(SilenceTest, RefusedSourcesGiveTheirTextAndRemoveTheTarget)
         {noBits.build(), HeadBadSample},
         {fmtCut.build(), FmtNotFound + "MF"},
     };
-    for (const auto& [source, text] : cases) {
-        WriteFileBytes(out, NoiseBytes(10));
-        EXPECT_EQ(head(source, 1, 0), text);
-        EXPECT_FALSE(outExists()) << text;
-    }
     WriteFileBytes(out, NoiseBytes(10));
+    for (const auto& [source, text] : cases) {
+        EXPECT_EQ(head(source, 1, 0), text);
+        EXPECT_EQ(ReadFileBytes(out), NoiseBytes(10)) << text;
+    }
     std::string err = head(noDataBytes, 1, 0);
     EXPECT_EQ(err, DataUnreadable + "MF\n" + src);
-    EXPECT_FALSE(outExists());
+    EXPECT_EQ(ReadFileBytes(out), NoiseBytes(10));
 }
 
 TEST_F(SilenceTest, ATargetThatCannotBeCreatedIsNamed)
@@ -285,6 +302,8 @@ TEST_F(SilenceTest, TailSilenceRefusals)
         {compressed.build(), TailCompressed},
         {noBits.build(), TailBadSample},
         {Bytes(whole.begin(), whole.begin() + 45), "WAVファイルの読み出しに失敗しました・・・EA"},
+        // The silence would overwrite the fmt chunk.
+        {DataBeforeFmt(cd), TailFmtBehindData + dir.file("in.wav")},
     };
     for (const auto& [file, text] : cases) {
         EXPECT_EQ(tail(file, 1, 0), text);
@@ -296,23 +315,58 @@ TEST_F(SilenceTest, TailSilenceRefusals)
     EXPECT_EQ(err, OpenFailedTail + missing);
 }
 
-TEST_F(SilenceTest, ShortWritesOfTheTailSilence)
+TEST_F(SilenceTest, AFailedTailSilenceLeavesTheFileByteForByteAsItWas)
 {
     // Writes: one full buffer, the rest, the data size, the RIFF size.
+    const Bytes cd = Format(2, 44100, 16).build();
     const std::pair<int, std::string> writes[] = {
         {1, TailWriteFailed}, {2, TailRestFailed}, {3, TailWriteFailed}, {4, TailWriteFailed}};
     for (const auto& [nth, text] : writes) {
         FileFaults::reset();
         FileFaults::failWrite = nth;
-        EXPECT_EQ(tail(Format(2, 44100, 16).build(), 0, 3), text) << "write " << nth;
+        EXPECT_EQ(tail(cd, 0, 3), text) << "write " << nth;
+        EXPECT_EQ(ReadFileBytes(src), cd) << "write " << nth;
     }
     // Seeks: the walk (2), the end (3), the data size field (4), offset 4 (5).
     FileFaults::reset();
     FileFaults::failSeek = 3;
-    EXPECT_EQ(tail(Format(2, 44100, 16).build(), 0, 3), TailOffset);
+    EXPECT_EQ(tail(cd, 0, 3), TailOffset);
     FileFaults::reset();
     FileFaults::failSeek = 5;
-    EXPECT_EQ(tail(Format(2, 44100, 16).build(), 0, 3), TailWriteFailed);
+    EXPECT_EQ(tail(cd, 0, 3), TailWriteFailed);
+    EXPECT_EQ(ReadFileBytes(src), cd);
+
+    // A chunk behind the data, overwritten by the silence, is put back too.
+    // Writes: the kept chunk 1, the silence 2-3, the size fields 4-5.
+    WavSpec withChunk = Format(2, 44100, 16);
+    withChunk.chunksAfter = {{"LIST", NoiseBytes(3000, 5)}};
+    const Bytes chunked = withChunk.build();
+    for (int nth : {1, 3, 5}) {
+        FileFaults::reset();
+        FileFaults::failWrite = nth;
+        EXPECT_NE(tail(chunked, 0, 3), "") << "write " << nth;
+        EXPECT_EQ(ReadFileBytes(src), chunked) << "write " << nth;
+    }
+
+    // A file that cannot be cut back says so after the routine's own text.
+    FileFaults::reset();
+    FileFaults::failWrite = 2;
+    FileFaults::failTruncate = 1;
+    EXPECT_EQ(tail(cd, 0, 3), TailRestFailed + TailRestoreFailed + src);
+}
+
+TEST_F(SilenceTest, BothSilencesRefuseAFormatWithoutBytesPerSecond)
+{
+    WavSpec noRate = Format(2, 44100, 16);
+    noRate.sampleRate = 0;
+    WavSpec noAlign = Format(2, 44100, 16);
+    noAlign.blockAlign = 0;
+    for (const WavSpec& spec : {noRate, noAlign}) {
+        const Bytes file = spec.build();
+        EXPECT_EQ(head(file, 1, 5), NoBytesPerSec + "MF");
+        EXPECT_EQ(tail(file, 1, 5), NoBytesPerSec + "EA");
+        EXPECT_EQ(ReadFileBytes(src), file);
+    }
 }
 
 TEST_F(SilenceTest, TailDefaultTextNamesLengthAndFile)

@@ -154,6 +154,13 @@ TEST_F(SizeChecksTest, BeyondFourGibIsRefusedWithoutAQuestion)
 {
     EXPECT_EQ(check(source(4294967295LL), "", 0, 1, 0, 0), Beyond4G);
     EXPECT_EQ(check(source(46), "", INT64_MAX, INT64_MAX, INT64_MAX, INT64_MAX), Beyond4G);
+    // Bytes per second counted as the silence writer counts them: 1,073,741,831
+    // Hz x 4 bytes is 4,294,967,324 a second (28 when cut to 32 bits), so a
+    // tenth of a second alone would write some 430 MB.
+    WavSpec fast;
+    fast.sampleRate = 1073741831;
+    fast.data = NoiseBytes(400);
+    EXPECT_EQ(check(dir.write("fast.wav", fast.build()), "", 0, 1, 0, 0), Beyond4G);
     EXPECT_TRUE(errors.empty());
 }
 
@@ -161,11 +168,11 @@ TEST_F(SizeChecksTest, TheTargetDriveMustHoldTheEstimateAndFourKib)
 {
     const std::string src = source(444);
     EXPECT_EQ(check(src, dir.file("out.wav"), 0, 0, 1, 0), "");
-    // A drive that cannot be queried has -1 bytes free.
-    EXPECT_EQ(check(src, "out.wav", 0, 0, 1, 0),
-              DriveFull + "\n\n" + FreeSize + "-1\n" + MadeSize + std::to_string(444 + CdBytesPerSec));
-    // A drive with less room than the estimate itself cannot be made here
-    // without a small volume of its own; the comparison is the one above.
+    // A relative target is on the drive of the current folder.
+    EXPECT_EQ(check(src, "out.wav", 0, 0, 1, 0), "");
+    // The process file system has no free bytes at all.
+    EXPECT_EQ(check(src, "/proc/out.wav", 0, 0, 1, 0),
+              "/proc" + DriveFull + "\n\n" + FreeSize + "0\n" + MadeSize + std::to_string(444 + CdBytesPerSec));
 }
 
 }  // namespace

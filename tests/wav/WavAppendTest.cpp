@@ -85,27 +85,83 @@ TEST_F(WavAppendTest, RefusalsLeaveTheTargetUntouched)
     EXPECT_EQ(err, "WAVファイルの読み出しに失敗しましたOP・・・K");
 }
 
-TEST_F(WavAppendTest, ShortSourceLeavesTheTargetReadingAsBeforeAndTheNextAppendOverwrites)
+TEST_F(WavAppendTest, AFailedAppendLeavesTheTargetByteForByteAsItWas)
 {
     WorkBufSize = 8192;
     WavSpec target = Mono8k(100);
     WavSpec broken = Mono8k(8000 + 20, 2);
-    broken.dataSizeField = 8000 + 50;  // the shortfall falls in the rest
+    broken.dataSizeField = 8000 + 50;  // the shortfall falls in the rest, after one load was written
     EXPECT_EQ(append(target.build(), broken.build()), "WAVファイルの読み出しに失敗しました・・・KD_A");
-    Bytes afterFailure = output();
-    ASSERT_EQ(afterFailure.size(), 44u + 100u + 8000u);  // one load lies behind the data
-    EXPECT_TRUE(std::equal(afterFailure.begin(), afterFailure.begin() + 144, target.build().begin()));
+    EXPECT_EQ(output(), target.build());
 
-    WavSpec good = Mono8k(30, 3);
-    dir.write("in.wav", good.build());
-    std::string err;
-    WavAppend(source(), this->target(), err);
-    EXPECT_EQ(err, "");
-    Bytes expected = afterFailure;
-    std::copy(good.data.begin(), good.data.end(), expected.begin() + 144);
-    PutU32At(expected, 40, 130);
-    PutU32At(expected, 4, 44 + 130 - 8);
+    // A chunk behind the data is overwritten as the samples go in, and put back.
+    // Writes: the kept chunk 1, loads 2-3, rest 4, size fields 5-6.
+    target.chunksAfter = {{"LIST", NoiseBytes(5000, 4)}};
+    const Bytes withChunk = target.build();
+    for (int nth : {1, 3, 5, 6}) {
+        FileFaults::failWrite = nth;
+        EXPECT_NE(append(withChunk, Mono8k(2 * 8000 + 500, 2).build()), "") << nth;
+        EXPECT_EQ(output(), withChunk) << nth;
+    }
+    // A succeeding append still overwrites it and leaves its rest behind the new data.
+    WavSpec small = Mono8k(40, 3);
+    ASSERT_EQ(append(withChunk, small.build()), "");
+    Bytes expected = withChunk;
+    std::copy(small.data.begin(), small.data.end(), expected.begin() + 144);
+    PutU32At(expected, 40, 140);
+    PutU32At(expected, 4, 44 + 140 - 8);
     EXPECT_EQ(output(), expected);
+}
+
+TEST_F(WavAppendTest, ATargetThatCannotBeCutBackIsReported)
+{
+    const std::string restoreFailed = "\nWAVファイルを元に戻せませんでした・・・K\n" + this->target();
+    const Bytes target = Mono8k(100).build();
+    FileFaults::failWrite = 1;
+    FileFaults::failTruncate = 1;
+    EXPECT_EQ(append(target, Mono8k(300).build()), "WAVファイルの書き込みに失敗しました・・・KD_A" + restoreFailed);
+
+    // With a chunk behind the data, success drops the copy kept of it; when
+    // that fails, the target is put back (the second cut succeeds) ...
+    WavSpec withChunk = Mono8k(100);
+    withChunk.chunksAfter = {{"LIST", NoiseBytes(50, 4)}};
+    FileFaults::failTruncate = 1;
+    EXPECT_EQ(append(withChunk.build(), Mono8k(300).build()),
+              "WAVファイルの長さを整えられませんでした・・・K\n" + this->target());
+    EXPECT_EQ(output(), withChunk.build());
+    // ... and when that fails too, both are said. Writes: the kept chunk 1, the
+    // samples 2, the size fields 3-4, the chunk put back 5.
+    FileFaults::failTruncate = 1;
+    FileFaults::failWrite = 5;
+    EXPECT_EQ(append(withChunk.build(), Mono8k(300).build()),
+              "WAVファイルの長さを整えられませんでした・・・K\n" + this->target() + restoreFailed);
+}
+
+TEST_F(WavAppendTest, TheTargetItselfUnderAnyNameIsRefusedAsASourceThatCannotBeOpened)
+{
+    namespace fs = std::filesystem;
+    const Bytes target = Mono8k(100).build();
+    const std::string path = dir.write("out.wav", target);
+    fs::create_directory(dir.path() / "sub");
+    std::error_code ec;
+    fs::create_symlink(path, dir.path() / "link.wav", ec);
+    fs::create_hard_link(path, dir.path() / "hard.wav", ec);
+    for (const fs::path& name : {fs::path(path), dir.path() / "." / "out.wav", dir.path() / "sub" / ".." / "out.wav",
+                                 dir.path() / "link.wav", dir.path() / "hard.wav"}) {
+        if (!fs::exists(name)) continue;  // no links on this file system
+        std::string err;
+        WavAppend(name.string(), path, err);
+        EXPECT_EQ(err, "WAVファイルの読み出しに失敗しましたOP・・・KD") << name;
+        EXPECT_EQ(ReadFileBytes(path), target) << name;
+    }
+}
+
+TEST_F(WavAppendTest, ATargetWhoseFmtChunkFollowsItsDataIsRefused)
+{
+    const Bytes target = DataBeforeFmt(Mono8k(100));
+    EXPECT_EQ(append(target, Mono8k(300).build()),
+              "WAVフォーマットがデータエリアの後ろにあるため結合できません・・・K\n" + this->target());
+    EXPECT_EQ(output(), target);
 }
 
 TEST_F(WavAppendTest, EveryFailedTransferHasItsMessage)
@@ -122,25 +178,23 @@ TEST_F(WavAppendTest, EveryFailedTransferHasItsMessage)
         int64_t* counter;
         int64_t nth;
         std::string text;
-        bool sizesKept;  // the target's head is as it was
     } cases[] = {
-        {&FileFaults::failRead, 7, "WAVファイルの読み出しに失敗しました・・・KD", true},
-        {&FileFaults::failRead, 9, "WAVファイルの読み出しに失敗しました・・・KD_A", true},
-        {&FileFaults::failWrite, 1, "WAVファイルの書き込みに失敗しました・・・KD", true},
-        {&FileFaults::failWrite, 3, "WAVファイルの書き込みに失敗しました・・・KD_A", true},
-        {&FileFaults::failWrite, 4, sizeFields, false},  // three bytes of the field got written
-        {&FileFaults::failWrite, 5, sizeFields, false},
-        {&FileFaults::failSeek, 1, "データエリアが見つかりませんでした・・・off_K\n" + this->target(), true},
-        {&FileFaults::failSeek, 4, "データエリアが見つかりませんでした・・・off_KD\n" + source(), true},
-        {&FileFaults::failSeek, 6, "WAVファイルの読み出しに失敗しましたS・・・KD", true},
-        {&FileFaults::failSeek, 7, sizeFields, true},
-        {&FileFaults::failSeek, 8, sizeFields, false},
+        {&FileFaults::failRead, 7, "WAVファイルの読み出しに失敗しました・・・KD"},
+        {&FileFaults::failRead, 9, "WAVファイルの読み出しに失敗しました・・・KD_A"},
+        {&FileFaults::failWrite, 1, "WAVファイルの書き込みに失敗しました・・・KD"},
+        {&FileFaults::failWrite, 3, "WAVファイルの書き込みに失敗しました・・・KD_A"},
+        {&FileFaults::failWrite, 4, sizeFields},  // three bytes of the field got written
+        {&FileFaults::failWrite, 5, sizeFields},
+        {&FileFaults::failSeek, 1, "データエリアが見つかりませんでした・・・off_K\n" + this->target()},
+        {&FileFaults::failSeek, 4, "データエリアが見つかりませんでした・・・off_KD\n" + source()},
+        {&FileFaults::failSeek, 6, "WAVファイルの読み出しに失敗しましたS・・・KD"},
+        {&FileFaults::failSeek, 7, sizeFields},
+        {&FileFaults::failSeek, 8, sizeFields},
     };
     for (const Case& c : cases) {
         *c.counter = c.nth;
         EXPECT_EQ(append(target, sourceBytes), c.text) << c.nth;
-        Bytes out = output();
-        EXPECT_EQ(std::equal(target.begin(), target.begin() + 44, out.begin()), c.sizesKept) << c.nth;
+        EXPECT_EQ(output(), target) << c.nth;  // every failure leaves the target as it was
     }
 }
 

@@ -2,6 +2,8 @@
 #include "CopyRoutineTest.h"
 #include "Channels.h"
 #include "Fmt16.h"
+#include "Silence.h"
+#include "WaveRange.h"
 #include "WavCopy.h"
 
 namespace {
@@ -47,8 +49,8 @@ TEST_F(WavCopyTest, DataClaimingMoreThanTheFileHoldsFailsOnTheShortRead)
     WavSpec inRest = CdStereo(7056 + 50);
     inRest.dataSizeField = 7056 + 100;
     EXPECT_EQ(copy(inRest.build()), "WAVファイルの読み出しに失敗しました・・・WC2_A");
-    // The partial target is left for the caller: its head and the full load.
-    EXPECT_EQ(output().size(), 44u + 7056u);
+    // Nothing half-made is left, under the target's name or any other.
+    EXPECT_EQ(FolderNames(dir.path()), std::set<std::string>{"in.wav"});
 }
 
 TEST_F(WavCopyTest, EveryFailedTransferHasItsMessage)
@@ -136,5 +138,45 @@ TEST_F(WavCopyTest, ATargetThatIsTheSourceIsRefusedAndKept)
             EXPECT_EQ(err, "新規ファイルの作成にッ失敗しました・・・" + code + "\n" + target);
             EXPECT_EQ(ReadFileBytes(path), original) << code;
         }
+    }
+}
+
+// Every routine that makes a new file makes it whole or not at all: a failed
+// write or a failed rename leaves the file that stood at the target as it was
+// and no temporary file; success replaces it whole.
+TEST_F(WavCopyTest, ANewFileAppearsWholeOrNotAtAll)
+{
+    WavSpec wav;
+    wav.fmtExtra = {0, 0};
+    wav.data = NoiseBytes(400);
+    const std::string path = dir.write("in.wav", wav.build());
+    const std::vector<Routine> routines = {
+        CopyWav,
+        WavSwapChannels,
+        WavFmt18To16,
+        [](const std::string& s, const std::string& t, std::string& e) { WavSplitChannel(s, t, true, e); },
+        [](const std::string& s, const std::string& t, std::string& e) { AddHeadSilence(s, t, 0, 1, e); },
+        [](const std::string& s, const std::string& t, std::string& e) {
+            const auto layout = ReadWaveLayout(s);
+            e = layout ? SaveWaveRange(s, *layout, 0, layout->frameCount, t) : "no layout";
+        },
+    };
+    const Bytes old = NoiseBytes(50, 9);
+    for (size_t i = 0; i < routines.size(); ++i) {
+        for (int64_t* fault : {&FileFaults::failWrite, &FileFaults::failRename}) {
+            WriteFileBytes(target(), old);
+            *fault = 1;
+            std::string err;
+            routines[i](path, target(), err);
+            FileFaults::reset();
+            EXPECT_NE(err, "") << i;
+            EXPECT_EQ(output(), old) << i;
+            EXPECT_EQ(FolderNames(dir.path()), (std::set<std::string>{"in.wav", "out.wav"})) << i;
+        }
+        std::string err = "not set";
+        routines[i](path, target(), err);
+        EXPECT_EQ(err, "") << i;
+        EXPECT_NE(output(), old) << i;
+        EXPECT_EQ(FolderNames(dir.path()), (std::set<std::string>{"in.wav", "out.wav"})) << i;
     }
 }
