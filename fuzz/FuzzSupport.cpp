@@ -91,6 +91,22 @@ void ChooseWorkBuffer(uint8_t choice)
     WorkBufSize = sizes[choice % 4];
 }
 
+std::set<std::string> FuzzFolderNames()
+{
+    std::set<std::string> names;
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder(), ec))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+void RequireFolderAfter(const std::set<std::string>& before, const std::string& made, const char* what)
+{
+    std::set<std::string> expected = before;
+    if (!made.empty()) expected.insert(made);
+    Require(FuzzFolderNames() == expected, what);
+}
+
 std::optional<WavHead> PeekHead(const std::string& path)
 {
     WavFile file;
@@ -145,7 +161,7 @@ WrittenLayout walkWritten(const std::string& path)
             layout.fmtSize = size;
             layout.channels = GetU16(chunk + 10);
         }
-        pos += 8 + static_cast<int64_t>(size);
+        pos = NextChunkIn(bytes.data(), layout.length, pos, size);
     }
     Require(false, "a written file has no data chunk");
     return layout;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -17,6 +18,14 @@ std::string WriteFuzzFile(const std::string& name, const uint8_t* data, size_t s
 // Full path of a file in the fuzz folder; the file itself is removed first, so
 // that no output of an earlier input is mistaken for a new one.
 std::string FreshFuzzPath(const std::string& name);
+
+// The names of the files in the fuzz folder.
+std::set<std::string> FuzzFolderNames();
+
+// A call leaves the fuzz folder as it was before it (`before`), apart from
+// the one file it made (`made`, empty when it made none): no temporary file
+// stays behind, and a failed call leaves no output.
+void RequireFolderAfter(const std::set<std::string>& before, const std::string& made, const char* what);
 
 // Parameters taken from the last bytes of the input (0 beyond its start), so
 // that a mutation of the tail steers them while the whole input stays the file.

@@ -26,6 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string err;
     FadeInOut(file, err, params.among(1, FadeSeconds), params.among(2, FadeSeconds), params.among(3, HeadSeconds),
               params.among(4, HeadTenths));
+    if (!err.empty()) RequireUnchanged(file, data, size);  // refused before any byte changed
     Require(std::filesystem::file_size(file) == size, "a fade changed the file's length");
     size_t samplesStart = head ? std::min(size, static_cast<size_t>(head->dataStart)) : size;
     RequirePrefixUnchanged(file, data, samplesStart, "a fade changed bytes before the samples");

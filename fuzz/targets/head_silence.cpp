@@ -18,12 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     InputParams params(data, size);
     std::string source = WriteFuzzFile("source.wav", data, size);
     std::string target = FreshFuzzPath("target.wav");
+    const auto before = FuzzFolderNames();
     auto head = PeekHead(source);
     auto [seconds, tenths] = head ? BoundedSilence(*head, params.among(1, Seconds), params.among(2, Tenths))
                                   : std::pair<int32_t, int32_t>{0, 0};
     std::string err;
     AddHeadSilence(source, target, seconds, tenths, err);
     RequireUnchanged(source, data, size);
+    RequireFolderAfter(before, err.empty() ? "target.wav" : "", "a call left a temporary file or a failed output");
     if (!err.empty()) return 0;
     Require(head.has_value(), "silence was added to an unreadable file");
     if (DataAfterFmt(*head)) {

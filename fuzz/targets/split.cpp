@@ -9,9 +9,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ChooseWorkBuffer(params.byte(0));
     std::string source = WriteFuzzFile("source.wav", data, size);
     std::string target = FreshFuzzPath("target.wav");
+    const auto before = FuzzFolderNames();
     std::string err;
     WavSplitChannel(source, target, (params.byte(1) & 1) != 0, err);
     RequireUnchanged(source, data, size);
+    RequireFolderAfter(before, err.empty() ? "target.wav" : "", "a call left a temporary file or a failed output");
     if (err.empty()) {
         auto head = PeekHead(source);
         Require(head && head->channels == 2, "a split succeeded on a source that is not stereo");

@@ -22,8 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                   : std::pair<int32_t, int32_t>{0, 0};
     std::string err;
     AddTailSilence(file, seconds, tenths, err);
-    if (!head) RequireUnchanged(file, data, size);
-    if (!err.empty()) return 0;
+    if (!err.empty()) {
+        RequireUnchanged(file, data, size);  // a failure leaves the file as it was
+        return 0;
+    }
     Require(head.has_value(), "silence was added to an unreadable file");
     if (DataAfterFmt(*head)) {
         WrittenLayout grown = RequireGrownLayout(file);
