@@ -11,6 +11,7 @@
 #include "EngineBinding.h"
 #include "Folders.h"
 #include "InstallerWindow.h"
+#include "InterruptCleanup.h"
 #include "Installation.h"
 #include "Mkdlg.h"
 #include "ProgramInfo.h"
@@ -78,6 +79,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::Title);
     QApplication::setApplicationVersion(QString::number(ProgramInfo::Version));
+    InstallInterruptCleanup();
     LoadQtTranslations(app);
     InitFolders();
 

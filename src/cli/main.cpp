@@ -10,7 +10,7 @@
 #include "CliCommands.h"
 #include "CliHost.h"
 #include "CliOutput.h"
-#include "CliSignals.h"
+#include "InterruptCleanup.h"
 #include "WorkBuffers.h"
 
 namespace {

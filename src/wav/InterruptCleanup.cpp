@@ -1,4 +1,4 @@
-#include "CliSignals.h"
+#include "InterruptCleanup.h"
 
 #include <csignal>
 
@@ -8,9 +8,9 @@ namespace {
 
 // Runs in the signal handler, so it does only what may be done there: the
 // removal takes no lock and allocates nothing (see FilesInFlight), then the
-// default action is restored and the signal raised again, so that the tool
+// default action is restored and the signal raised again, so that the program
 // ends as the signal would have ended it. Both calls are safe in a signal
-// handler on POSIX systems, where this tool runs.
+// handler on POSIX systems.
 void EndOnInterrupt(int signal)
 {
     RemoveFilesInFlight();
