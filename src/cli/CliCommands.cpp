@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CliConvert.h"
 #include "CliOutput.h"
 #include "WavEngine.h"
 
@@ -57,6 +58,8 @@ void runCheckSize(const Args& a, std::string& err, std::FILE*)
 
 }  // namespace
 
+bool CliCommand::takesMany() const { return params.ends_with("..."); }
+
 size_t CliCommand::paramCount() const
 {
     return static_cast<size_t>(std::count(params.begin(), params.end(), ' ')) + (params.empty() ? 0 : 1);
@@ -86,6 +89,12 @@ const std::vector<CliCommand>& CliCommands()
          "checks that SOURCE with that silence added stays within 4 GiB and fits\n"
          "the free space of the drive that holds TARGET's folder; writes nothing",
          runCheckSize},
+        {"convert", "[--head SECONDS TENTHS] [--tail SECONDS TENTHS] [--fade-in FADE_IN] [--fade-out FADE_OUT] OUTDIR SOURCE...",
+         "the conversion batch: writes each SOURCE into OUTDIR with head silence,\n"
+         "fade-in, fade-out and tail silence (each 0 when absent), under its own name\n"
+         "(extension in lower case) or, when that is taken, NAME_m000.wav to\n"
+         "NAME_m999.wav; prints one log line per output",
+         RunConvert},
     };
     return commands;
 }
@@ -97,7 +106,7 @@ void RunCommand(const std::string& name, const std::vector<std::string>& args,
     auto command = std::find_if(commands.begin(), commands.end(),
                                 [&](const CliCommand& c) { return c.name == name; });
     if (command == commands.end()) throw UsageError("unknown command '" + name + "'");
-    if (args.size() != command->paramCount())
+    if (!command->takesMany() && args.size() != command->paramCount())
         throw UsageError(name + " takes " + std::to_string(command->paramCount()) + " arguments: " +
                          std::string(command->params));
     command->run(CommandArgs(args), ErrorText, out);
@@ -148,6 +157,8 @@ std::string UsageText()
         "  0: done. 1: the routine failed; its message is on standard error. 2: wrong\n"
         "  usage; nothing was run. Messages are the program's own texts, in Japanese, as\n"
         "  the desktop program shows them. A question takes its default answer; questions\n"
-        "  and notices are printed on standard error.\n";
+        "  and notices are printed on standard error. convert: 0 when every SOURCE was\n"
+        "  written, 1 when any failed or was skipped; its standard output holds only the\n"
+        "  log lines, its messages are separated by one blank line.\n";
     return text;
 }

@@ -17,6 +17,9 @@ struct CliCommand {
     void (*run)(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
 
     size_t paramCount() const;
+    // True when the command reads a varying number of arguments itself
+    // (its parameters end in "...").
+    bool takesMany() const;
 };
 
 const std::vector<CliCommand>& CliCommands();

@@ -7,14 +7,13 @@
 #include "Folders.h"
 #include "Mkdlg.h"
 #include "ShiftJisText.h"
+#include "BatchLogLine.h"
 #include "TextFormats.h"
 #include "YeNADDCUT.h"
 
 QString FileLogLine(const WavInfoRecord& info, const QString& path)
 {
-    return QString::asprintf("%5d/%2d/%6s%9s", info.SampleRate, info.BitsPerSample, info.ChannelText.c_str(),
-                             info.LengthText.c_str()) +
-           QString::fromStdString(FormatN(info.DataEnd, 12)) + QLatin1Char(' ') + path;
+    return QString::fromStdString(BatchLogLine(info, path.toStdString()));
 }
 
 void ShowOffSwitch::setChecked(bool checked)

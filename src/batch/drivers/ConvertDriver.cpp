@@ -1,0 +1,176 @@
+#include "ConvertDriver.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "BatchLogLine.h"
+#include "ConvertTexts.h"
+#include "OutputNames.h"
+#include "WavEngine.h"
+#include "WavFile.h"
+#include "YeNADDCUT.h"
+
+namespace fs = std::filesystem;
+using namespace ConvertTexts;
+
+namespace {
+
+void RemoveFile(const std::string& path)
+{
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
+void TouchNow(const std::string& path)
+{
+    std::error_code ec;
+    fs::last_write_time(path, fs::file_time_type::clock::now(), ec);
+}
+
+// Writes the target as head silence and the source's samples, or as a plain
+// copy. A target created here and left unfinished is removed again.
+bool WriteBody(const std::string& source, const std::string& target, const ConvertSettings& s, std::string& err)
+{
+    if (s.headSeconds + s.headTenths <= 0) {
+        CopyWav(source, target, err);
+        return err.empty();
+    }
+    AddHeadSilence(source, target, s.headSeconds, s.headTenths, err);
+    if (!err.empty()) return false;
+    WavAppend(source, target, err);
+    if (err.empty()) return true;
+    ProcessPendingMessages();
+    RemoveFile(target);
+    ProcessPendingMessages();
+    return false;
+}
+
+// The fades on the written data, then the tail silence; the target is ours.
+void Finish(const std::string& target, const ConvertSettings& s, std::string& err)
+{
+    if (s.fadeInSeconds > 0 || s.fadeOutSeconds > 0)
+        FadeInOut(target, err, s.fadeInSeconds, s.fadeOutSeconds, s.headSeconds, s.headTenths);
+    if (err.empty() && s.tailSeconds + s.tailTenths > 0) AddTailSilence(target, s.tailSeconds, s.tailTenths, err);
+    TouchNow(target);
+}
+
+// One batch run's state and steps.
+class ConvertRun {
+public:
+    ConvertRun(const std::string& folder, const ConvertSettings& s, const RunHooks& h, const AskSaveName& ask)
+        : folder_(folder), settings_(s), hooks_(h), ask_(ask)
+    {
+    }
+
+    ConvertResult run(const std::vector<std::string>& sources)
+    {
+        result_.started = CheckWorkBuffer();
+        if (!result_.started) return result_;
+        hooks_.status(Started);
+        for (size_t i = 0; i < sources.size() && !result_.stopped; ++i) {
+            convert(sources[i]);
+            hooks_.progress(i + 1, sources.size());
+            if (hooks_.pendingMessages()) result_.stopped = true;
+        }
+        if (result_.stopped) hooks_.prompt.MKInfoTM(Stopped);
+        hooks_.status(Finished);
+        hooks_.prompt.MKInfoTM(result_.converted > 0 ? SummaryHead + std::to_string(result_.converted) +
+                                                           SummaryCount + "\n" + SummaryThanks
+                                                     : SummaryHead + NothingSelected);
+        return result_;
+    }
+
+private:
+    // An error box; Abort stops the run after this file.
+    void error(const std::string& text)
+    {
+        if (hooks_.prompt.MKError(text) == PromptAnswer::Abort) result_.stopped = true;
+    }
+
+    void skip(const std::string& text)
+    {
+        ++result_.failed;
+        error(text);
+    }
+
+    // The target's name, or none when the file is skipped or the run stops.
+    std::optional<std::string> target(const std::string& source)
+    {
+        std::optional<std::string> proposed = ConvertOutputName(folder_, source);
+        if (!proposed) {
+            const fs::path name = fs::path(source).filename();
+            skip(NoFreeName + folder_ + "\n" + NumberedPattern(name.stem().string(), "_m", 3, ".wav") + "\n" +
+                 SkipFile);
+            return std::nullopt;
+        }
+        hooks_.status(Converting + source);
+        if (!settings_.ownNames) return proposed;
+        const std::string chosen = ask_ ? ask_(source, *proposed, SaveNameTitle) : *proposed;
+        if (chosen == "@") result_.stopped = true;
+        if (hooks_.pendingMessages()) result_.stopped = true;
+        if (result_.stopped || chosen.empty()) {
+            if (!result_.stopped) ++result_.failed;
+            return std::nullopt;
+        }
+        const std::string lowered = LowerCaseExtension(chosen);
+        if (SameFile(lowered, source)) {
+            skip(lowered + "\n" + NotOntoSource);
+            return std::nullopt;
+        }
+        return lowered;
+    }
+
+    void convert(const std::string& source)
+    {
+        const std::optional<std::string> out = target(source);
+        if (!out) return;
+        std::string err;
+        ConvertOneFile(source, *out, settings_, err);
+        if (!err.empty()) {
+            skip(Failed + err + "\n" + source);
+            ProcessPendingMessages();
+            return;
+        }
+        ++result_.converted;
+        result_.lastFolder = YenCut(fs::path(*out).parent_path().string());
+        GetWavInfo(*out, err);
+        if (!err.empty()) {
+            ++result_.failed;
+            error(ReRead(err, *out));
+            hooks_.log(*out);
+        } else {
+            hooks_.log(BatchLogLine(WavInfo, *out));
+        }
+    }
+
+    static std::string ReRead(const std::string& err, const std::string& target)
+    {
+        return ReReadFailed + err + "\n" + target;
+    }
+
+    std::string folder_;
+    const ConvertSettings& settings_;
+    const RunHooks& hooks_;
+    const AskSaveName& ask_;
+    ConvertResult result_;
+};
+
+}  // namespace
+
+void ConvertOneFile(const std::string& source, const std::string& target, const ConvertSettings& settings,
+                    std::string& ErrorText)
+{
+    ErrorText.clear();
+    CheckOutputSize(source, target, ErrorText, settings.headSeconds, settings.headTenths, settings.tailSeconds,
+                    settings.tailTenths);
+    if (!ErrorText.empty()) return;
+    if (!WriteBody(source, target, settings, ErrorText)) return;
+    Finish(target, settings, ErrorText);
+    if (!ErrorText.empty()) RemoveFile(target);
+}
+
+ConvertResult ConvertBatch(const std::vector<std::string>& sources, const std::string& outputFolder,
+                           const ConvertSettings& settings, const RunHooks& hooks, const AskSaveName& askSaveName)
+{
+    return ConvertRun(outputFolder, settings, hooks, askSaveName).run(sources);
+}

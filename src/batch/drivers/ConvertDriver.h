@@ -1,0 +1,41 @@
+#pragma once
+// The conversion batch: each source becomes a new WAV file in the output
+// folder with head silence, fade-in, fade-out and tail silence, each optional.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "RunHooks.h"
+
+struct ConvertSettings {
+    int headSeconds = 0;
+    int headTenths = 0;
+    int tailSeconds = 0;
+    int tailTenths = 0;
+    int fadeInSeconds = 0;
+    int fadeOutSeconds = 0;
+    bool ownNames = false;  // ask for each output's name through AskSaveName
+};
+
+// Lets the user choose the output's name: the chosen path, "" to skip this
+// file, or "@" to stop the batch.
+using AskSaveName = std::function<std::string(const std::string& source, const std::string& proposed,
+                                              const std::string& title)>;
+
+struct ConvertResult {
+    bool started = false;  // false when the work buffer could not be had
+    int converted = 0;     // outputs written
+    int failed = 0;        // sources that failed or were skipped
+    bool stopped = false;  // the stop button or an Abort answer ended the run
+    std::string lastFolder;  // folder of the last output written, without trailing separator
+};
+
+// Converts one file. ErrorText is empty on success; on failure nothing of
+// the target is left behind, and a file that was there before stays as it was.
+void ConvertOneFile(const std::string& source, const std::string& target, const ConvertSettings& settings,
+                    std::string& ErrorText);
+
+// Converts each source in order, logging each output, then shows the summary.
+ConvertResult ConvertBatch(const std::vector<std::string>& sources, const std::string& outputFolder,
+                           const ConvertSettings& settings, const RunHooks& hooks,
+                           const AskSaveName& askSaveName = {});

@@ -1,0 +1,22 @@
+#pragma once
+// What a batch driver is given besides its rows and settings: the prompt, the
+// sink of its log lines, and the hook it calls wherever the user interface
+// may process pending messages.
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "Prompt.h"
+
+struct RunHooks {
+    Prompt& prompt;
+    // Receives each log line of the run, in order.
+    std::function<void(const std::string& line)> log = [](const std::string&) {};
+    // Lets the user interface process pending messages; true when the stop
+    // button was pressed since the last call.
+    std::function<bool()> pendingMessages = [] { return false; };
+    // The status text of the file at work ("変換中:" + source, ...).
+    std::function<void(const std::string& text)> status = [](const std::string&) {};
+    // Files done of files to do, after each file.
+    std::function<void(size_t done, size_t total)> progress = [](size_t, size_t) {};
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The prompt of a batch run on the command line: each message on standard
+// error as raw UTF-8, one blank line between messages; every box takes its
+// default answer, as its count-down would. While one lives, the engine's own
+// boxes go through it too, so that they are spaced the same way.
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "Prompt.h"
+
+class CliPrompt : public Prompt {
+public:
+    explicit CliPrompt(std::FILE* err);
+    ~CliPrompt() override;
+    CliPrompt(const CliPrompt&) = delete;
+    CliPrompt& operator=(const CliPrompt&) = delete;
+
+    int show(PromptKind kind, const std::string& text, int defaultAnswer, int seconds) override;
+
+    // The last message is held back until the next one comes or the run ends:
+    // a failed run hands it to the caller as its error text (which the tool
+    // prints last), a run that succeeded prints it here.
+    std::string takeLast();
+    void flush();
+
+private:
+    std::FILE* err_;
+    bool printed_ = false;
+    bool held_ = false;
+    std::string last_;
+    std::function<int(const std::string&, int)> engineInfo_, engineError_;
+};
