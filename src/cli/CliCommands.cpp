@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "CliChannelBatch.h"
 #include "CliConvert.h"
+#include "CliJoin.h"
 #include "CliOutput.h"
 #include "WavEngine.h"
 
@@ -95,6 +97,27 @@ const std::vector<CliCommand>& CliCommands()
          "(extension in lower case) or, when that is taken, NAME_m000.wav to\n"
          "NAME_m999.wav; prints one log line per output",
          RunConvert},
+        {"join", "[--head SECONDS TENTHS] [--tail SECONDS TENTHS] [--fade-in FADE_IN] [--fade-out FADE_OUT] OUTDIR SOURCE...",
+         "the join batch: joins the SOURCEs, in the order given, into one new file\n"
+         "OUTDIR/NAME_a000.wav to NAME_a999.wav (NAME: the first joined SOURCE's), with\n"
+         "head silence and fade-in before, fade-out and tail silence after (each 0 when\n"
+         "absent); every SOURCE must share the first one's format; prints the output's\n"
+         "log line",
+         RunJoin},
+        {"separate", "OUTDIR SOURCE...",
+         "the separation batch: writes each stereo SOURCE's left and right channels\n"
+         "into OUTDIR as NAME__L.wav and NAME__R.wav or, once NAME_*.wav is there,\n"
+         "NAME_lr000_L.wav/_R.wav onwards; prints one log line per output",
+         RunSeparate},
+        {"reverse", "OUTDIR SOURCE...",
+         "the reversal batch: writes each stereo SOURCE with left and right exchanged\n"
+         "into OUTDIR as the first free NAME_RV000.wav to NAME_RV999.wav",
+         RunReverse},
+        {"fmt", "OUTDIR SOURCE...",
+         "the fmt batch: writes each SOURCE whose fmt chunk is 18 bytes into OUTDIR\n"
+         "with a 16-byte fmt chunk, as NAME.wav or, when that is taken,\n"
+         "NAME_fmt000.wav to NAME_fmt999.wav",
+         RunFmt},
     };
     return commands;
 }
@@ -157,8 +180,9 @@ std::string UsageText()
         "  0: done. 1: the routine failed; its message is on standard error. 2: wrong\n"
         "  usage; nothing was run. Messages are the program's own texts, in Japanese, as\n"
         "  the desktop program shows them. A question takes its default answer; questions\n"
-        "  and notices are printed on standard error. convert: 0 when every SOURCE was\n"
-        "  written, 1 when any failed or was skipped; its standard output holds only the\n"
-        "  log lines, its messages are separated by one blank line.\n";
+        "  and notices are printed on standard error. The batches (convert, join,\n"
+        "  separate, reverse, fmt): 0 when every output asked for was written, 1 when any\n"
+        "  file failed or was skipped or the run stopped; their standard output holds only\n"
+        "  the log line of each output, their messages are separated by one blank line.\n";
     return text;
 }

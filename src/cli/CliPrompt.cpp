@@ -41,3 +41,13 @@ void CliPrompt::flush()
     std::fputs(text.c_str(), err_);
     std::fputc('\n', err_);
 }
+
+void RunBatchCommand(std::FILE* out, std::string& ErrorText, const std::function<bool(const RunHooks&)>& run)
+{
+    CliPrompt prompt(stderr);
+    RunHooks hooks{prompt};
+    hooks.log = [out](const std::string& line) { PrintLine(out, line); };
+    const bool whole = run(hooks);
+    std::fflush(out);
+    if (!whole) ErrorText = prompt.takeLast();
+}

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Prompt.h"
+#include "RunHooks.h"
 
 class CliPrompt : public Prompt {
 public:
@@ -31,3 +32,9 @@ private:
     std::string last_;
     std::function<int(const std::string&, int)> engineInfo_, engineError_;
 };
+
+// Runs a batch for a command: its log lines go to `out`, its messages to
+// standard error through a CliPrompt. `run` returns true when every output
+// asked for was written; otherwise the run's last message becomes the
+// command's error text.
+void RunBatchCommand(std::FILE* out, std::string& ErrorText, const std::function<bool(const RunHooks&)>& run);
