@@ -1,25 +1,20 @@
 #include "CliChannelBatch.h"
 
-#include <vector>
-
 #include "ChannelBatch.h"
 #include "CliOutput.h"
 #include "CliPrompt.h"
+#include "CliTimes.h"
 
 namespace {
 
 void RunJob(ChannelJob job, const std::string& name, const CommandArgs& args, std::string& ErrorText,
             std::FILE* out)
 {
-    if (args.size() < 2) throw UsageError(name + " needs OUTDIR and at least one SOURCE");
-    const std::string outputFolder = args.text(0);
-    std::vector<std::string> sources;
-    for (size_t i = 1; i < args.size(); ++i) sources.push_back(args.text(i));
-
+    const BatchCall call = ReadBatchCall(args, 0, name);
     RunBatchCommand(out, ErrorText, [&](const RunHooks& hooks) {
-        const ChannelBatchResult result = ChannelBatch(job, sources, outputFolder, {}, hooks);
+        const ChannelBatchResult result = ChannelBatch(job, call.sources, call.outputFolder, {}, hooks);
         return result.started && !result.stopped && result.failed == 0 &&
-               result.written == OutputsPerSource(job) * static_cast<int>(sources.size());
+               result.written == OutputsPerSource(job) * static_cast<int>(call.sources.size());
     });
 }
 

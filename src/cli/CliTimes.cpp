@@ -36,3 +36,12 @@ size_t ReadBatchTimes(const CommandArgs& args, const std::string& command, Batch
     }
     return at;
 }
+
+BatchCall ReadBatchCall(const CommandArgs& args, size_t at, const std::string& command)
+{
+    if (at >= args.size() || args.size() - at < 2) throw UsageError(command + " needs OUTDIR and at least one SOURCE");
+    BatchCall call;
+    call.outputFolder = args.text(at++);
+    while (at < args.size()) call.sources.push_back(args.text(at++));
+    return call;
+}

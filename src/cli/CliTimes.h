@@ -5,17 +5,20 @@
 #include <cstddef>
 #include <string>
 
-#include "CliArgs.h"
+#include <vector>
 
-struct BatchTimes {
-    int headSeconds = 0;
-    int headTenths = 0;
-    int tailSeconds = 0;
-    int tailTenths = 0;
-    int fadeInSeconds = 0;
-    int fadeOutSeconds = 0;
-};
+#include "BatchTimes.h"
+#include "CliArgs.h"
 
 // Reads the options at the front of args into `times`; returns the position
 // of the first argument that is not one. Throws UsageError naming `command`.
 size_t ReadBatchTimes(const CommandArgs& args, const std::string& command, BatchTimes& times);
+
+// What the batch commands take after their options: OUTDIR SOURCE...
+struct BatchCall {
+    std::string outputFolder;
+    std::vector<std::string> sources;
+};
+
+// Reads OUTDIR and at least one SOURCE from `at` on. Throws UsageError naming `command`.
+BatchCall ReadBatchCall(const CommandArgs& args, size_t at, const std::string& command);

@@ -5,15 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "BatchTimes.h"
 #include "RunHooks.h"
 
-struct ConvertSettings {
-    int headSeconds = 0;
-    int headTenths = 0;
-    int tailSeconds = 0;
-    int tailTenths = 0;
-    int fadeInSeconds = 0;
-    int fadeOutSeconds = 0;
+struct ConvertSettings : BatchTimes {
     bool ownNames = false;  // ask for each output's name through AskSaveName
 };
 

@@ -8,15 +8,10 @@
 #include <vector>
 
 #include "ConvertDriver.h"
+#include "BatchTimes.h"
 #include "RunHooks.h"
 
-struct JoinSettings {
-    int headSeconds = 0;
-    int headTenths = 0;
-    int tailSeconds = 0;
-    int tailTenths = 0;
-    int fadeInSeconds = 0;
-    int fadeOutSeconds = 0;
+struct JoinSettings : BatchTimes {
     bool ownNames = false;  // ask for the output's name through AskSaveName
 };
 
