@@ -5,6 +5,7 @@
 
 #include "BatchLogLine.h"
 #include "ConvertTexts.h"
+#include "OutputFiles.h"
 #include "OutputNames.h"
 #include "WavEngine.h"
 #include "WavFile.h"
@@ -14,18 +15,6 @@ namespace fs = std::filesystem;
 using namespace ConvertTexts;
 
 namespace {
-
-void RemoveFile(const std::string& path)
-{
-    std::error_code ec;
-    fs::remove(path, ec);
-}
-
-void TouchNow(const std::string& path)
-{
-    std::error_code ec;
-    fs::last_write_time(path, fs::file_time_type::clock::now(), ec);
-}
 
 // Writes the target as head silence and the source's samples, or as a plain
 // copy. A target created here and left unfinished is removed again.
@@ -40,7 +29,7 @@ bool WriteBody(const std::string& source, const std::string& target, const Conve
     WavAppend(source, target, err);
     if (err.empty()) return true;
     ProcessPendingMessages();
-    RemoveFile(target);
+    RemoveOwnOutput(target);
     ProcessPendingMessages();
     return false;
 }
@@ -51,7 +40,7 @@ void Finish(const std::string& target, const ConvertSettings& s, std::string& er
     if (s.fadeInSeconds > 0 || s.fadeOutSeconds > 0)
         FadeInOut(target, err, s.fadeInSeconds, s.fadeOutSeconds, s.headSeconds, s.headTenths);
     if (err.empty() && s.tailSeconds + s.tailTenths > 0) AddTailSilence(target, s.tailSeconds, s.tailTenths, err);
-    TouchNow(target);
+    StampNow(target);
 }
 
 // One batch run's state and steps.
@@ -166,7 +155,7 @@ void ConvertOneFile(const std::string& source, const std::string& target, const 
     if (!ErrorText.empty()) return;
     if (!WriteBody(source, target, settings, ErrorText)) return;
     Finish(target, settings, ErrorText);
-    if (!ErrorText.empty()) RemoveFile(target);
+    if (!ErrorText.empty()) RemoveOwnOutput(target);
 }
 
 ConvertResult ConvertBatch(const std::vector<std::string>& sources, const std::string& outputFolder,

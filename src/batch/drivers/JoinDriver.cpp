@@ -8,6 +8,7 @@
 #include "ConvertTexts.h"
 #include "FreeSpace.h"
 #include "JoinTexts.h"
+#include "OutputFiles.h"
 #include "OutputNames.h"
 #include "WavEngine.h"
 #include "WavFile.h"
@@ -20,18 +21,6 @@ namespace {
 
 constexpr int64_t Limit4G = int64_t{1} << 32;
 constexpr int64_t Limit2G = int64_t{1} << 31;
-
-void RemoveFile(const std::string& path)
-{
-    std::error_code ec;
-    fs::remove(path, ec);
-}
-
-void TouchNow(const std::string& path)
-{
-    std::error_code ec;
-    fs::last_write_time(path, fs::file_time_type::clock::now(), ec);
-}
 
 int Count(int v) { return std::max(v, 0); }
 
@@ -185,7 +174,7 @@ private:
         if (!err.empty()) return false;
         WavAppend(source, target, err);
         if (err.empty()) return true;
-        RemoveFile(target);
+        RemoveOwnOutput(target);
         return false;
     }
 
@@ -253,7 +242,7 @@ private:
             ++result_.failed;
             hooks_.prompt.MKInfoTM(Failed + err + "\n" + lastSource_);
         }
-        TouchNow(output);
+        StampNow(output);
         result_.lastFolder = YenCut(fs::path(output).parent_path().string());
         hooks_.log(logLine(output));
     }
