@@ -1,6 +1,7 @@
 // make-test-wav: writes a 44.1 kHz 16-bit stereo WAV file of pseudo-random
-// noise, fast, for the benchmarks.
-//   make-test-wav FILE SECONDS [SEED]
+// noise, fast, for the benchmarks; with SILENCE, its first and last SILENCE
+// seconds are digital silence (zero samples) instead.
+//   make-test-wav FILE SECONDS [SEED [SILENCE]]
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -63,7 +64,7 @@ struct Noise {
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: make-test-wav FILE SECONDS [SEED]\n");
+        std::fprintf(stderr, "usage: make-test-wav FILE SECONDS [SEED [SILENCE]]\n");
         return 2;
     }
     uint64_t seconds = std::strtoull(argv[2], nullptr, 10);
@@ -73,6 +74,8 @@ int main(int argc, char** argv)
         return 2;
     }
     Noise noise{argc > 3 ? std::strtoull(argv[3], nullptr, 10) | 1 : 0x9E3779B97F4A7C15ULL};
+    const uint64_t silentBytes = std::min<uint64_t>(dataSize / 2, (argc > 4 ? std::strtoull(argv[4], nullptr, 10) : 0) *
+                                                            SampleRate * BlockAlign);
 
     std::FILE* out = std::fopen(argv[1], "wb");
     if (!out) {
@@ -84,8 +87,12 @@ int main(int argc, char** argv)
 
     std::vector<uint64_t> block(1 << 17);  // 1 MiB
     for (uint64_t left = dataSize; ok && left > 0;) {
-        for (auto& word : block) word = noise.next();
-        size_t n = static_cast<size_t>(std::min<uint64_t>(left, block.size() * sizeof(uint64_t)));
+        // Noise, or zeros while the block lies in the silent head or tail.
+        const uint64_t at = dataSize - left;
+        const bool silent = at < silentBytes || at >= dataSize - silentBytes;
+        const uint64_t edge = at < silentBytes ? silentBytes : silent ? dataSize : dataSize - silentBytes;
+        for (auto& word : block) word = silent ? 0 : noise.next();
+        size_t n = static_cast<size_t>(std::min<uint64_t>(edge - at, block.size() * sizeof(uint64_t)));
         ok = std::fwrite(block.data(), 1, n, out) == n;
         left -= n;
     }

@@ -5,7 +5,10 @@
 #include "CliChannelBatch.h"
 #include "CliConvert.h"
 #include "CliJoin.h"
+#include "CliListJoin.h"
 #include "CliOutput.h"
+#include "CliRename.h"
+#include "CliSilenceCut.h"
 #include "WavEngine.h"
 
 namespace {
@@ -60,7 +63,7 @@ void runCheckSize(const Args& a, std::string& err, std::FILE*)
 
 }  // namespace
 
-bool CliCommand::takesMany() const { return params.ends_with("..."); }
+bool CliCommand::takesMany() const { return params.ends_with("...") || params.starts_with("["); }
 
 size_t CliCommand::paramCount() const
 {
@@ -87,15 +90,22 @@ const std::vector<CliCommand>& CliCommands()
         {"swap", "SOURCE TARGET", "writes TARGET: a stereo SOURCE with left and right exchanged", runSwap},
         {"fmt16", "SOURCE TARGET", "writes TARGET: SOURCE with its fmt chunk in the plain 16-byte PCM form",
          runFmt16},
+        {"trim-silence", "SOURCE TARGET both|head|tail LEVEL8 LEVEL16",
+         "writes TARGET: SOURCE without the silent frames at both ends, at the head\n"
+         "or at the tail of its sound; fails when SOURCE is silent throughout",
+         RunTrimSilence},
         {"check-size", "SOURCE TARGET HEAD_SECONDS HEAD_TENTHS TAIL_SECONDS TAIL_TENTHS",
          "checks that SOURCE with that silence added stays within 4 GiB and fits\n"
          "the free space of the drive that holds TARGET's folder; writes nothing",
          runCheckSize},
-        {"convert", "[--head SECONDS TENTHS] [--tail SECONDS TENTHS] [--fade-in FADE_IN] [--fade-out FADE_OUT] OUTDIR SOURCE...",
+        {"convert", "[--head SECONDS TENTHS] [--tail SECONDS TENTHS] [--fade-in FADE_IN] [--fade-out FADE_OUT] "
+                    "[--silence-cut both|head|tail] [--level8 LEVEL8] [--level16 LEVEL16] OUTDIR SOURCE...",
          "the conversion batch: writes each SOURCE into OUTDIR with head silence,\n"
-         "fade-in, fade-out and tail silence (each 0 when absent), under its own name\n"
-         "(extension in lower case) or, when that is taken, NAME_m000.wav to\n"
-         "NAME_m999.wav; prints one log line per output",
+         "fade-in, fade-out and tail silence (each 0 when absent), after cutting the\n"
+         "silent ends that --silence-cut names (levels 1 when absent; a SOURCE that is\n"
+         "silent throughout is skipped), under its own name (extension in lower\n"
+         "case) or, when that is taken, NAME_m000.wav to NAME_m999.wav; prints one\n"
+         "log line per output",
          RunConvert},
         {"join", "[--head SECONDS TENTHS] [--tail SECONDS TENTHS] [--fade-in FADE_IN] [--fade-out FADE_OUT] OUTDIR SOURCE...",
          "the join batch: joins the SOURCEs, in the order given, into one new file\n"
@@ -118,6 +128,17 @@ const std::vector<CliCommand>& CliCommands()
          "with a 16-byte fmt chunk, as NAME.wav or, when that is taken,\n"
          "NAME_fmt000.wav to NAME_fmt999.wav",
          RunFmt},
+        {"list-join", "[--head SECONDS TENTHS] [--tail SECONDS TENTHS] [--fade-in FADE_IN] [--fade-out FADE_OUT] LISTFILE",
+         "the list join: walks LISTFILE's lines (file lines, \">OUTPUT\" lines and\n"
+         "\"a.wav b.wav >OUTPUT\" lines) and joins the files gathered since the last\n"
+         "output line into each OUTPUT, with the silence and fades of the options; an\n"
+         "OUTPUT already there is kept; prints one log line per output",
+         RunListJoin},
+        {"rename", "LISTFILE",
+         "the batch rename: each \">NAME\" line of LISTFILE renames the file of the last\n"
+         "file line above it to NAME in that file's own folder, never onto an existing\n"
+         "file; prints each new path",
+         RunRename},
     };
     return commands;
 }
@@ -163,6 +184,11 @@ std::string UsageText()
         "                    0 to 9 (larger values add more); 0 or less adds nothing\n"
         "  FADE_IN FADE_OUT  fade lengths in whole seconds; 0 or less: no fade\n"
         "  left|right        the channel split keeps\n"
+        "  both|head|tail    the ends whose silent frames are cut\n"
+        "  LEVEL8 LEVEL16    silence levels: a frame is silent when each of its samples lies\n"
+        "                    within LEVEL8 (1 to 127) of 128 in 8-bit files, within LEVEL16\n"
+        "                    (1 to 32767) of 0 in 16-bit files, and within LEVEL16 scaled to\n"
+        "                    the width in 24- and 32-bit files\n"
         "  BYTES             the I/O buffer for sample data, " + std::to_string(MinWorkBufferBytes) +
         " or more\n"
         "                    (default " + std::to_string(DefaultWorkBufSize) + ")\n"
@@ -181,8 +207,13 @@ std::string UsageText()
         "  usage; nothing was run. Messages are the program's own texts, in Japanese, as\n"
         "  the desktop program shows them. A question takes its default answer; questions\n"
         "  and notices are printed on standard error. The batches (convert, join,\n"
-        "  separate, reverse, fmt): 0 when every output asked for was written, 1 when any\n"
-        "  file failed or was skipped or the run stopped; their standard output holds only\n"
-        "  the log line of each output, their messages are separated by one blank line.\n";
+        "  separate, reverse, fmt, list-join, rename): 0 when every output asked for was\n"
+        "  written, 1 when any file failed or was skipped or the run stopped (list-join\n"
+        "  and rename: also when they wrote nothing); their standard output holds only\n"
+        "  the log line of each output, their messages are separated by one blank line.\n"
+        "\n"
+        "list files:\n"
+        "  LISTFILE is read as the desktop program reads its lists: Shift-JIS (CP932), or\n"
+        "  UTF-8 with a byte-order mark; lines end in CR, LF or CR LF.\n";
     return text;
 }

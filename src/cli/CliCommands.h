@@ -18,7 +18,7 @@ struct CliCommand {
 
     size_t paramCount() const;
     // True when the command reads a varying number of arguments itself
-    // (its parameters end in "...").
+    // (its parameters end in "..." or begin with an option in brackets).
     bool takesMany() const;
 };
 

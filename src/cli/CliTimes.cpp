@@ -15,7 +15,8 @@ int Number(const CommandArgs& args, size_t& at, const std::string& option)
 
 }  // namespace
 
-size_t ReadBatchTimes(const CommandArgs& args, const std::string& command, BatchTimes& times)
+size_t ReadBatchTimes(const CommandArgs& args, const std::string& command, BatchTimes& times,
+                      const MoreOptions& more)
 {
     size_t at = 0;
     while (at < args.size() && args.text(at).starts_with("--")) {
@@ -30,7 +31,7 @@ size_t ReadBatchTimes(const CommandArgs& args, const std::string& command, Batch
             times.fadeInSeconds = Number(args, at, option);
         } else if (option == "--fade-out") {
             times.fadeOutSeconds = Number(args, at, option);
-        } else {
+        } else if (!more || !more(option, at)) {
             throw UsageError(command + " has no option '" + option + "'");
         }
     }

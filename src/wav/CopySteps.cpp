@@ -1,5 +1,6 @@
 #include "CopySteps.h"
 
+#include "SafeCount.h"
 #include "WavOutput.h"
 
 bool OpenAndWalk(WavFile& file, const std::string& path, WavFile::Mode mode, const HeadTexts& texts,
@@ -37,4 +38,35 @@ bool CommitTarget(TargetFile& out, const std::string& path, const HeadTexts& tex
 bool WriteTargetHead(WavFile& out, const WavHead& head, int64_t headBytes)
 {
     return WriteAll(out, head.buf.data(), headBytes) && WriteDataHeader(out);
+}
+
+bool NarrowToRange(WavHead& head, const DataRange& range, const HeadTexts& texts, std::string& err)
+{
+    const int64_t size = range.size < 0 && range.offset >= 0 ? head.dataSize - range.offset : range.size;
+    if (range.offset < 0 || size < 1 || CountAdd(range.offset, size) > head.dataSize) {
+        err = texts.offsetOutOfRange();
+        return false;
+    }
+    head.dataStart += range.offset;
+    head.dataSize = static_cast<uint32_t>(size);
+    return true;
+}
+
+bool WriteCopy(WavFile& source, const std::string& sourcePath, const WavHead& head, const std::string& targetPath,
+               const CopyBuffer& buffer, const HeadTexts& texts, std::string& err)
+{
+    BlockPlan plan;
+    if (!PlanBlocks(head, texts, buffer.size, 1, plan, err)) return false;
+    if (!SeekToData(source, head, texts, err)) return false;
+    TargetFile target;
+    if (!CreateTarget(target, targetPath, sourcePath, texts, err)) return false;
+    if (!WriteTargetHead(target, head, head.fmtEnd())) {
+        err = texts.headerWriteFailed();
+        return false;
+    }
+    int64_t written = 0;
+    if (!CopyBlocks(source, target, buffer, plan, texts, err, written)) return false;
+    // A failed patch leaves the default text.
+    if (!PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written))) return false;
+    return CommitTarget(target, targetPath, texts, err);
 }

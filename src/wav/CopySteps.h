@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "BlockCopy.h"
+#include "DataRange.h"
 #include "HeadTexts.h"
 #include "RoutineFrame.h"
 #include "TargetFile.h"
@@ -31,3 +33,14 @@ bool CommitTarget(TargetFile& out, const std::string& path, const HeadTexts& tex
 // Writes the first headBytes of a source's head, then "data" and a size of 0;
 // false when any of it was not written whole.
 bool WriteTargetHead(WavFile& out, const WavHead& head, int64_t headBytes);
+
+// Makes the head describe only the part of its data in `range` (the default
+// range, all of the data from offset 0, leaves it as it is); the offset text
+// when the part is empty or does not lie within the data.
+bool NarrowToRange(WavHead& head, const DataRange& range, const HeadTexts& texts, std::string& err);
+
+// Writes the target as the walked source's head up to the end of its `fmt `
+// chunk and the samples the head describes, and gives it its name: the
+// normalised copy.
+bool WriteCopy(WavFile& source, const std::string& sourcePath, const WavHead& head, const std::string& targetPath,
+               const CopyBuffer& buffer, const HeadTexts& texts, std::string& err);

@@ -2,25 +2,9 @@
 
 #include <cmath>
 
-#include "Bytes.h"
+#include "Samples.h"
 
 namespace {
-
-int64_t ReadSample(const uint8_t* p, int width)
-{
-    switch (width) {
-    case 1:
-        return static_cast<int64_t>(p[0]) - 128;
-    case 2:
-        return static_cast<int16_t>(GetU16(p));
-    case 3: {
-        const int64_t u = p[0] | (p[1] << 8) | (p[2] << 16);
-        return u >= 0x800000 ? u - 0x1000000 : u;
-    }
-    default:
-        return static_cast<int32_t>(GetU32(p));
-    }
-}
 
 void WriteSample(uint8_t* p, int width, int64_t value)
 {
@@ -37,8 +21,13 @@ void WriteSample(uint8_t* p, int width, int64_t value)
 int64_t ScaleSample(int64_t sample, int64_t k, int64_t n)
 {
     if (sample == 0 || k == 0) return 0;
-    // |sample| <= 2^31, so the 64-bit product is exact for k < 2^32; beyond
-    // that (fades of more than a year) it is formed in floating point.
+    // |sample| <= 2^31. For k < 2^21 the product lies below 2^52, where a
+    // double quotient rounds as the exact one does: a tie is representable,
+    // and any other quotient lies at least 1/(2n) from one, farther than the
+    // division's error. Longer fades (of more than five hours) divide in long
+    // double; the 64-bit product is exact for k < 2^32, beyond that (fades of
+    // more than a year) it is formed in floating point too.
+    if (k < (int64_t{1} << 21)) return static_cast<int64_t>(std::nearbyint(static_cast<double>(sample * k) / n));
     const long double product = k < (int64_t{1} << 32) ? static_cast<long double>(sample * k)
                                                         : static_cast<long double>(sample) * k;
     return static_cast<int64_t>(std::nearbyintl(product / n));

@@ -1,6 +1,6 @@
 #pragma once
 // The failure texts of the header checks, for one routine code
-// (GW, MF, EA, F, WC2, K, KD, LR, RV, FC). Every routine words a few checks
+// (GW, MF, EA, F, WC2, K, KD, LR, RV, FC, MC). Every routine words a few checks
 // its own way; this is where those variants are chosen, once.
 #include <string>
 

@@ -77,7 +77,8 @@ bool appendData(WavFile& source, WavFile& target, const CopyBuffer& buffer, cons
     return true;
 }
 
-bool wavAppend(const std::string& sourceFileName, const std::string& targetFileName, std::string& err)
+bool wavAppend(const std::string& sourceFileName, const std::string& targetFileName, const DataRange& range,
+               std::string& err)
 {
     CopyBuffer buffer;
     WavFile target;
@@ -95,7 +96,8 @@ bool wavAppend(const std::string& sourceFileName, const std::string& targetFileN
     }
     WavFile source;
     WavHead sourceHead;
-    if (!readPcmHead(source, sourceFileName, WavFile::Mode::Read, SourceTexts, sourceHead, err))
+    if (!readPcmHead(source, sourceFileName, WavFile::Mode::Read, SourceTexts, sourceHead, err) ||
+        !NarrowToRange(sourceHead, range, SourceTexts, err))
         return false;
     if (!sameFormat(targetHead, targetFileName, sourceHead, sourceFileName, err)) return false;
     if (!source.seek(sourceHead.dataStart) || source.position() != sourceHead.dataStart) {
@@ -125,8 +127,14 @@ bool wavAppend(const std::string& sourceFileName, const std::string& targetFileN
 
 }  // namespace
 
-void WavAppend(const std::string& sourceFileName, const std::string& targetFileName, std::string& ErrorText)
+void WavAppendRange(const std::string& sourceFileName, const std::string& targetFileName, const DataRange& range,
+                    std::string& ErrorText)
 {
     RunRoutine(ErrorText, DefaultText,
-               [&](std::string& err) { return wavAppend(sourceFileName, targetFileName, err); });
+               [&](std::string& err) { return wavAppend(sourceFileName, targetFileName, range, err); });
+}
+
+void WavAppend(const std::string& sourceFileName, const std::string& targetFileName, std::string& ErrorText)
+{
+    WavAppendRange(sourceFileName, targetFileName, DataRange{}, ErrorText);
 }

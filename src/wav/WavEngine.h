@@ -5,6 +5,7 @@
 #include "Fade.h"
 #include "Fmt16.h"
 #include "Silence.h"
+#include "SilenceTrim.h"
 #include "SizeChecks.h"
 #include "WavAppend.h"
 #include "WavCopy.h"

@@ -16,17 +16,19 @@ using namespace ConvertTexts;
 
 namespace {
 
-// Writes the target as head silence and the source's samples, or as a plain
-// copy. A target created here and left unfinished is removed again.
-bool WriteBody(const std::string& source, const std::string& target, const ConvertSettings& s, std::string& err)
+// Writes the target as head silence and the kept samples of the source, or
+// as a plain copy of them. A target created here and left unfinished is
+// removed again.
+bool WriteBody(const std::string& source, const std::string& target, const ConvertSettings& s,
+               const DataRange& kept, std::string& err)
 {
     if (s.headSeconds + s.headTenths <= 0) {
-        CopyWav(source, target, err);
+        CopyWavRange(source, target, kept, err);
         return err.empty();
     }
     AddHeadSilence(source, target, s.headSeconds, s.headTenths, err);
     if (!err.empty()) return false;
-    WavAppend(source, target, err);
+    WavAppendRange(source, target, kept, err);
     if (err.empty()) return true;
     ProcessPendingMessages();
     RemoveOwnOutput(target);
@@ -114,7 +116,10 @@ private:
         const std::optional<std::string> out = target(source);
         if (!out) return;
         std::string err;
-        ConvertOneFile(source, *out, settings_, err);
+        if (ConvertOneFile(source, *out, settings_, err) == ConvertOutcome::SilentOnly) {
+            skip(err + "\n" + SkipFile);
+            return;
+        }
         if (!err.empty()) {
             skip(Failed + err + "\n" + source);
             ProcessPendingMessages();
@@ -146,16 +151,23 @@ private:
 
 }  // namespace
 
-void ConvertOneFile(const std::string& source, const std::string& target, const ConvertSettings& settings,
-                    std::string& ErrorText)
+ConvertOutcome ConvertOneFile(const std::string& source, const std::string& target,
+                              const ConvertSettings& settings, std::string& ErrorText)
 {
     ErrorText.clear();
     CheckOutputSize(source, target, ErrorText, settings.headSeconds, settings.headTenths, settings.tailSeconds,
                     settings.tailTenths);
-    if (!ErrorText.empty()) return;
-    if (!WriteBody(source, target, settings, ErrorText)) return;
+    if (!ErrorText.empty()) return ConvertOutcome::Failed;
+    SoundSearch sound;  // the whole data unless the silent ends are cut
+    if (settings.silenceCut != SilenceCut::Off) {
+        FindSound(source, settings.silenceCut, settings.silenceLevels, sound, ErrorText);
+        if (!ErrorText.empty()) return sound.silentOnly ? ConvertOutcome::SilentOnly : ConvertOutcome::Failed;
+    }
+    if (!WriteBody(source, target, settings, sound.kept, ErrorText)) return ConvertOutcome::Failed;
     Finish(target, settings, ErrorText);
-    if (!ErrorText.empty()) RemoveOwnOutput(target);
+    if (ErrorText.empty()) return ConvertOutcome::Written;
+    RemoveOwnOutput(target);
+    return ConvertOutcome::Failed;
 }
 
 ConvertResult ConvertBatch(const std::vector<std::string>& sources, const std::string& outputFolder,

@@ -1,15 +1,28 @@
 #pragma once
 // The conversion batch: each source becomes a new WAV file in the output
-// folder with head silence, fade-in, fade-out and tail silence, each optional.
+// folder with its silent ends cut, head silence, fade-in, fade-out and tail
+// silence, each optional.
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "BatchTimes.h"
 #include "RunHooks.h"
+#include "SilenceTrim.h"
 
 struct ConvertSettings : BatchTimes {
     bool ownNames = false;  // ask for each output's name through AskSaveName
+    // The silent ends left out of each source before its head silence, fades
+    // and tail silence are applied (MCUTF_G), and the silence levels (ML8_G, ML16_G).
+    SilenceCut silenceCut = SilenceCut::Off;
+    SilenceLevels silenceLevels;
+};
+
+// What became of one source.
+enum class ConvertOutcome {
+    Written,     // the output was written whole
+    Failed,      // ErrorText says why; nothing of the output is left
+    SilentOnly,  // the silence cut found no sound: nothing was written (ErrorText says so)
 };
 
 // Lets the user choose the output's name: the chosen path, "" to skip this
@@ -27,8 +40,8 @@ struct ConvertResult {
 
 // Converts one file. ErrorText is empty on success; on failure nothing of
 // the target is left behind, and a file that was there before stays as it was.
-void ConvertOneFile(const std::string& source, const std::string& target, const ConvertSettings& settings,
-                    std::string& ErrorText);
+ConvertOutcome ConvertOneFile(const std::string& source, const std::string& target,
+                              const ConvertSettings& settings, std::string& ErrorText);
 
 // Converts each source in order, logging each output, then shows the summary.
 ConvertResult ConvertBatch(const std::vector<std::string>& sources, const std::string& outputFolder,

@@ -30,6 +30,7 @@ struct JoinResult {
 std::string CheckJoinSize(int64_t total, Prompt& prompt);
 
 // Joins the sources into one output, then shows the summary. The output's
-// log line goes to hooks.log; the sources' lines are in the result.
+// log line goes to hooks.log; the sources' lines are in the result. A chosen
+// name that already exists is replaced only by the finished join.
 JoinResult JoinBatch(const std::vector<std::string>& sources, const std::string& outputFolder,
                      const JoinSettings& settings, const RunHooks& hooks, const AskSaveName& askSaveName = {});

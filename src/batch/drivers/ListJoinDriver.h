@@ -18,11 +18,15 @@ struct ListJoinResult {
     std::string lastFolder;  // folder of the last output written, without trailing separator
 };
 
-// Joins `group` into `output` (an existing output is replaced only when the
-// user says Yes), adding to `result`. Output log lines go to hooks.log.
+// Joins `group` into `output` (its extension in lower case), adding to
+// `result`. An output that is one of the group's files is refused; one that
+// already exists is replaced only when the user says Yes to the question
+// (default No), and only by the finished join. Output log lines go to
+// hooks.log; an output not made counts as failed.
 void JoinListGroup(const std::vector<std::string>& group, const std::string& output, const BatchTimes& times,
                    const RunHooks& hooks, ListJoinResult& result);
 
-// The whole run over the list's lines, with its start and end messages and
-// summary.
+// The whole run over the list's lines (see ReadListJoinLine), with its start
+// and end messages and summary. Lines that give neither files nor an output
+// keep the group; files after the last output line are not joined.
 ListJoinResult ListJoinBatch(const std::vector<std::string>& lines, const BatchTimes& times, const RunHooks& hooks);

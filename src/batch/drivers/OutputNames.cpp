@@ -50,10 +50,18 @@ bool NameTaken(const std::string& path)
 std::optional<std::string> NumberedName(const std::string& folder, const std::string& stem,
                                         const std::string& suffix, int digits, const std::string& extension)
 {
+    int counter = 0;
+    return NextNumberedName(folder, stem + suffix, digits, extension, counter);
+}
+
+std::optional<std::string> NextNumberedName(const std::string& folder, const std::string& stem, int digits,
+                                            const std::string& extension, int& counter,
+                                            const std::function<bool(const std::string&)>& alsoTaken)
+{
     const int count = Power10(digits);
-    for (int n = 0; n < count; ++n) {
-        std::string name = (fs::path(folder) / (stem + suffix + Digits(n, digits) + extension)).string();
-        if (!NameTaken(name)) return name;
+    for (counter = std::max(counter, 0); counter < count;) {
+        std::string name = (fs::path(folder) / (stem + Digits(counter++, digits) + extension)).string();
+        if (!NameTaken(name) && !(alsoTaken && alsoTaken(name))) return name;
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 // Names of batch outputs: never an existing file, never the source itself.
 // A name is tested in the exact form it will be written in (extension in
 // lower case), since the file system may tell "Y.WAV" from "Y.wav".
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,13 @@ bool NameTaken(const std::string& path);
 // (from 0) + extension, the first that is free; none when all are taken.
 std::optional<std::string> NumberedName(const std::string& folder, const std::string& stem,
                                         const std::string& suffix, int digits, const std::string& extension);
+
+// The same search counting on from `counter`, passing over names that
+// `alsoTaken` rejects too; `counter` is left behind the name given (at
+// 10^digits when none is free).
+std::optional<std::string> NextNumberedName(const std::string& folder, const std::string& stem, int digits,
+                                            const std::string& extension, int& counter,
+                                            const std::function<bool(const std::string&)>& alsoTaken = {});
 
 // The pattern of those names for messages: "a_m000.wav～a_m999.wav".
 std::string NumberedPattern(const std::string& stem, const std::string& suffix, int digits,

@@ -16,12 +16,23 @@ struct RenameResult {
 };
 
 // Moves `from` to `to` only when nothing has that name: true when moved.
+// Where the system cannot refuse an existing target in the move itself, the
+// file is linked under the new name (which fails when it exists) and then
+// unlinked from the old one.
 bool MoveNoReplace(const std::string& from, const std::string& to);
 
-// The run over the list's lines; each new path goes to hooks.log. The list
-// itself is not changed.
+// The run over the list's lines; each new path goes to hooks.log. A line not
+// beginning with ">" names a file (an empty line names none); a rename line
+// renames the last file named since the previous rename line to the name part
+// of its text (after its last "/" or "\"), in that file's own folder. A move
+// the system refuses, and a name part that is empty, "." or "..", is skipped
+// without a message. The list itself is not changed.
 RenameResult RenameBatch(const std::vector<std::string>& lines, const RunHooks& hooks);
 
 // The next free name "RN" + four digits + ".wav" in `folder` (with its
 // trailing separator), counting on from `counter`; none when all are taken.
 std::optional<std::string> NextRenameName(const std::string& folder, int& counter);
+
+// What to tell the user when NextRenameName finds none: the folder and the
+// names that are all taken.
+std::string RenameNamesTaken(const std::string& folder);

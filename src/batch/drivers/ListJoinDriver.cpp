@@ -1,0 +1,81 @@
+#include "ListJoinDriver.h"
+
+#include "ConvertTexts.h"
+#include "JoinCore.h"
+#include "JoinTexts.h"
+#include "ListJoinLines.h"
+#include "ListJoinTexts.h"
+#include "OutputNames.h"
+#include "RunEnd.h"
+#include "SizeChecks.h"
+
+using namespace ListJoinTexts;
+
+namespace {
+
+const JoinWording ListWording{SizeChecking, Joining, JoinError, Failed, SizeLabel};
+
+// An output may be written unless it is one of the group's files (Abort to
+// that stops the run), and may replace a file already there only when the
+// user says Yes.
+bool OutputAllowed(const std::vector<std::string>& group, const std::string& target, const RunHooks& hooks,
+                   JoinResult& joined)
+{
+    if (IsSource(target, group)) {
+        const std::string text = target + "\n" + ConvertTexts::NotOntoSource;
+        joined.stopped = hooks.prompt.MKError(text, PromptAnswer::Abort) == PromptAnswer::Abort;
+        return false;
+    }
+    return !NameTaken(target) || hooks.prompt.MKAsk(target + "\n" + AskReplace) == PromptAnswer::Yes;
+}
+
+// Counts a group's output, or its absence as a failure.
+void AddGroup(const JoinResult& joined, ListJoinResult& result)
+{
+    result.failed += joined.failed;
+    result.stopped = result.stopped || joined.stopped;
+    result.usedLines.insert(result.usedLines.end(), joined.usedLines.begin(), joined.usedLines.end());
+    if (joined.output.empty()) {
+        ++result.failed;
+        return;
+    }
+    ++result.outputs;
+    result.lastFolder = joined.lastFolder;
+}
+
+}  // namespace
+
+void JoinListGroup(const std::vector<std::string>& group, const std::string& output, const BatchTimes& times,
+                   const RunHooks& hooks, ListJoinResult& result)
+{
+    const std::string target = LowerCaseExtension(output);
+    JoinResult joined;
+    // An empty group writes nothing: the size check says so, with no question first.
+    if (group.empty() || OutputAllowed(group, target, hooks, joined))
+        JoinFiles(group, times, ListWording, hooks,
+                  [&](const std::string&, JoinResult&) { return std::optional<std::string>(target); }, joined);
+    AddGroup(joined, result);
+}
+
+ListJoinResult ListJoinBatch(const std::vector<std::string>& lines, const BatchTimes& times, const RunHooks& hooks)
+{
+    ListJoinResult result;
+    result.started = CheckWorkBuffer();
+    if (!result.started) return result;
+    hooks.status(Started);
+    RunHooks groupHooks = hooks;  // the run's progress counts lines, not a group's files
+    groupHooks.progress = [](size_t, size_t) {};
+    std::vector<std::string> group;
+    for (size_t i = 0; i < lines.size() && !result.stopped; ++i) {
+        const ListJoinLine line = ReadListJoinLine(lines[i]);
+        group.insert(group.end(), line.files.begin(), line.files.end());
+        if (line.output && !(line.combined && group.empty())) {
+            JoinListGroup(group, *line.output, times, groupHooks, result);
+            group.clear();
+        }
+        hooks.progress(i + 1, lines.size());
+        if (hooks.pendingMessages()) result.stopped = true;
+    }
+    ShowRunEnd(hooks, result.stopped, result.outputs, {Finished, SummaryHead, JoinTexts::SummaryCount});
+    return result;
+}

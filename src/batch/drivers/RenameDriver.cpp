@@ -1,0 +1,106 @@
+#include "RenameDriver.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include "ConvertTexts.h"
+#include "OutputNames.h"
+#include "RenameTexts.h"
+#include "RunEnd.h"
+#include "SizeChecks.h"
+
+namespace fs = std::filesystem;
+using namespace RenameTexts;
+
+namespace {
+
+// The name part of a rename line's text: what follows its last separator,
+// "/" or "\" (lists written on other systems use the latter).
+std::string NamePart(const std::string& text)
+{
+    const size_t sep = text.find_last_of("/\\");
+    return sep == std::string::npos ? text : text.substr(sep + 1);
+}
+
+bool UsableName(const std::string& name) { return !name.empty() && name != "." && name != ".."; }
+
+// Renames `from` inside its own folder; the new path, or none when refused.
+std::optional<std::string> RenameInFolder(const std::string& from, const std::string& text)
+{
+    const std::string name = NamePart(text);
+    if (!UsableName(name)) return std::nullopt;
+    const std::string to = (fs::path(from).parent_path() / name).string();
+    if (!MoveNoReplace(from, to)) return std::nullopt;
+    return to;
+}
+
+#ifndef _WIN32
+// Linked under the new name, then unlinked from the old one; the link fails
+// when the new name is taken. When the old name cannot be dropped, the new
+// one is dropped again, so the file keeps one name.
+bool LinkThenUnlink(const std::string& from, const std::string& to)
+{
+    if (::link(from.c_str(), to.c_str()) != 0) return false;
+    if (::unlink(from.c_str()) == 0) return true;
+    ::unlink(to.c_str());
+    return false;
+}
+#endif
+
+}  // namespace
+
+bool MoveNoReplace(const std::string& from, const std::string& to)
+{
+#ifdef _WIN32
+    // Without MOVEFILE_REPLACE_EXISTING the move fails on an existing target.
+    return ::MoveFileExW(fs::path(from).c_str(), fs::path(to).c_str(), 0) != 0;
+#else
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+#endif
+    return LinkThenUnlink(from, to);
+#endif
+}
+
+RenameResult RenameBatch(const std::vector<std::string>& lines, const RunHooks& hooks)
+{
+    RenameResult result;
+    result.started = CheckWorkBuffer();
+    if (!result.started) return result;
+    hooks.status(Started);
+    std::optional<std::string> pending;  // the last file named since the previous rename line
+    for (size_t i = 0; i < lines.size() && !result.stopped; ++i) {
+        const std::string& line = lines[i];
+        if (!line.starts_with('>')) {
+            if (!line.empty()) pending = line;
+        } else if (pending) {
+            const std::optional<std::string> renamed = RenameInFolder(*pending, line.substr(1));
+            if (renamed) hooks.log(*renamed);
+            ++(renamed ? result.renamed : result.refused);
+            pending.reset();
+        }
+        hooks.progress(i + 1, lines.size());
+        if (hooks.pendingMessages()) result.stopped = true;
+    }
+    ShowRunEnd(hooks, result.stopped, result.renamed, {Finished, SummaryHead, SummaryCount});
+    return result;
+}
+
+std::optional<std::string> NextRenameName(const std::string& folder, int& counter)
+{
+    return NextNumberedName(folder, "RN", 4, ".wav", counter);
+}
+
+std::string RenameNamesTaken(const std::string& folder)
+{
+    return ConvertTexts::NoFreeName + folder + "\n" + NumberedPattern("RN", "", 4, ".wav");
+}
