@@ -8,6 +8,7 @@
 #include "ChannelBatchTexts.h"
 #include "ChannelOutputNames.h"
 #include "ConvertTexts.h"
+#include "RunFrame.h"
 #include "Fmt16.h"
 #include "FreeSpace.h"
 #include "OutputNames.h"
@@ -68,17 +69,9 @@ public:
         result_.started = CheckWorkBuffer();
         if (!result_.started) return result_;
         hooks_.status(texts_.start);
-        for (size_t i = 0; i < sources.size() && !result_.stopped; ++i) {
-            source(sources[i]);
-            hooks_.progress(i + 1, sources.size());
-            if (hooks_.pendingMessages()) result_.stopped = true;
-        }
-        if (result_.stopped) hooks_.prompt.MKInfoTM(ConvertTexts::Stopped);
-        hooks_.status(texts_.end);
-        hooks_.prompt.MKInfoTM(result_.written > 0 ? texts_.summaryHead + texts_.countLead +
-                                                         std::to_string(result_.written) + texts_.countText + "\n" +
-                                                         ConvertTexts::SummaryThanks
-                                                   : texts_.summaryHead + ConvertTexts::NothingSelected);
+        RunSteps(sources.size(), hooks_, result_.stopped, [&](size_t i) { source(sources[i]); });
+        ShowRunEnd(hooks_, result_.stopped, result_.written,
+                   {texts_.end, texts_.summaryHead, texts_.countText, texts_.countLead});
         return result_;
     }
 

@@ -5,6 +5,7 @@
 
 #include "BatchLogLine.h"
 #include "ConvertTexts.h"
+#include "RunFrame.h"
 #include "OutputFiles.h"
 #include "OutputNames.h"
 #include "WavEngine.h"
@@ -58,16 +59,8 @@ public:
         result_.started = CheckWorkBuffer();
         if (!result_.started) return result_;
         hooks_.status(Started);
-        for (size_t i = 0; i < sources.size() && !result_.stopped; ++i) {
-            convert(sources[i]);
-            hooks_.progress(i + 1, sources.size());
-            if (hooks_.pendingMessages()) result_.stopped = true;
-        }
-        if (result_.stopped) hooks_.prompt.MKInfoTM(Stopped);
-        hooks_.status(Finished);
-        hooks_.prompt.MKInfoTM(result_.converted > 0 ? SummaryHead + std::to_string(result_.converted) +
-                                                           SummaryCount + "\n" + SummaryThanks
-                                                     : SummaryHead + NothingSelected);
+        RunSteps(sources.size(), hooks_, result_.stopped, [&](size_t i) { convert(sources[i]); });
+        ShowRunEnd(hooks_, result_.stopped, result_.converted, {Finished, SummaryHead, SummaryCount});
         return result_;
     }
 

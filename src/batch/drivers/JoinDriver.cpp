@@ -7,7 +7,7 @@
 #include "JoinCore.h"
 #include "JoinTexts.h"
 #include "OutputNames.h"
-#include "RunEnd.h"
+#include "RunFrame.h"
 #include "SizeChecks.h"
 
 namespace fs = std::filesystem;

@@ -6,7 +6,7 @@
 #include "ListJoinLines.h"
 #include "ListJoinTexts.h"
 #include "OutputNames.h"
-#include "RunEnd.h"
+#include "RunFrame.h"
 #include "SizeChecks.h"
 
 using namespace ListJoinTexts;
@@ -66,16 +66,14 @@ ListJoinResult ListJoinBatch(const std::vector<std::string>& lines, const BatchT
     RunHooks groupHooks = hooks;  // the run's progress counts lines, not a group's files
     groupHooks.progress = [](size_t, size_t) {};
     std::vector<std::string> group;
-    for (size_t i = 0; i < lines.size() && !result.stopped; ++i) {
+    RunSteps(lines.size(), hooks, result.stopped, [&](size_t i) {
         const ListJoinLine line = ReadListJoinLine(lines[i]);
         group.insert(group.end(), line.files.begin(), line.files.end());
         if (line.output && !(line.combined && group.empty())) {
             JoinListGroup(group, *line.output, times, groupHooks, result);
             group.clear();
         }
-        hooks.progress(i + 1, lines.size());
-        if (hooks.pendingMessages()) result.stopped = true;
-    }
+    });
     ShowRunEnd(hooks, result.stopped, result.outputs, {Finished, SummaryHead, JoinTexts::SummaryCount});
     return result;
 }

@@ -14,7 +14,7 @@
 #include "ConvertTexts.h"
 #include "OutputNames.h"
 #include "RenameTexts.h"
-#include "RunEnd.h"
+#include "RunFrame.h"
 #include "SizeChecks.h"
 
 namespace fs = std::filesystem;
@@ -78,7 +78,7 @@ RenameResult RenameBatch(const std::vector<std::string>& lines, const RunHooks& 
     if (!result.started) return result;
     hooks.status(Started);
     std::optional<std::string> pending;  // the last file named since the previous rename line
-    for (size_t i = 0; i < lines.size() && !result.stopped; ++i) {
+    RunSteps(lines.size(), hooks, result.stopped, [&](size_t i) {
         const std::string& line = lines[i];
         if (!line.starts_with('>')) {
             if (!line.empty()) pending = line;
@@ -88,9 +88,7 @@ RenameResult RenameBatch(const std::vector<std::string>& lines, const RunHooks& 
             ++(renamed ? result.renamed : result.refused);
             pending.reset();
         }
-        hooks.progress(i + 1, lines.size());
-        if (hooks.pendingMessages()) result.stopped = true;
-    }
+    });
     ShowRunEnd(hooks, result.stopped, result.renamed, {Finished, SummaryHead, SummaryCount});
     return result;
 }

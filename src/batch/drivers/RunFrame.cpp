@@ -1,0 +1,21 @@
+#include "RunFrame.h"
+
+#include "ConvertTexts.h"
+
+void RunSteps(size_t count, const RunHooks& hooks, bool& stopped, const std::function<void(size_t)>& step)
+{
+    for (size_t i = 0; i < count && !stopped; ++i) {
+        step(i);
+        hooks.progress(i + 1, count);
+        if (hooks.pendingMessages()) stopped = true;
+    }
+}
+
+void ShowRunEnd(const RunHooks& hooks, bool stopped, int count, const RunEndTexts& texts)
+{
+    if (stopped) hooks.prompt.MKInfoTM(ConvertTexts::Stopped);
+    hooks.status(texts.finished);
+    hooks.prompt.MKInfoTM(count > 0 ? texts.summaryHead + texts.countLead + std::to_string(count) + texts.countText +
+                                          "\n" + ConvertTexts::SummaryThanks
+                                    : texts.summaryHead + ConvertTexts::NothingSelected);
+}
