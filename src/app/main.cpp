@@ -44,6 +44,7 @@ int RunMainWindow(QApplication& app, std::unique_ptr<SingleInstance>& instance, 
 {
     if (!BecomeRunningInstance(*instance, handed)) return 0;
     VantroSession session;
+    session.setCommandLine(QCoreApplication::arguments().mid(1));
     TTALVO_VANTRO window(session.steps());
     BindEngineHost(*window.MKBoxDlg1);
     QObject::connect(instance.get(), &SingleInstance::received, &window, [&window] { BringToFront(window); });

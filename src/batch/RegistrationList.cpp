@@ -3,6 +3,7 @@
 #include <QHeaderView>
 
 #include "ColumnFit.h"
+#include "DroppedFiles.h"
 #include "RegistrationTexts.h"
 
 RegistrationList::RegistrationList(const QString& name, QWidget* parent)
@@ -30,6 +31,7 @@ RegistrationList::RegistrationList(const QString& name, QWidget* parent)
     setTextElideMode(Qt::ElideMiddle);
     KeepColumnsFitted(*this, {SizeColumn, DateColumn, AttributesColumn});
     connect(header(), &QHeaderView::sectionClicked, this, &RegistrationList::columnClicked);
+    AcceptFileDrops(this, true, [this](const QStringList& paths) { emit filesDropped(paths); });
 }
 
 QTreeWidgetItem* RegistrationList::newItem(const FileRow& row) const
@@ -103,3 +105,4 @@ void RegistrationList::setColumnWidths(const std::array<int, RegistrationColumnC
     for (int i = 0; i < RegistrationColumnCount; ++i) setColumnWidth(i, widths[i]);
     FitColumns(*this);
 }
+

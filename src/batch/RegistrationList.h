@@ -35,6 +35,9 @@ public:
 signals:
     // A column header was clicked (the sort command).
     void columnClicked(int column);
+    // WAV files were dropped onto the list from the desktop's file manager:
+    // their native paths, in drop order (folders and other files left out).
+    void filesDropped(const QStringList& paths);
 
 private:
     QTreeWidgetItem* newItem(const FileRow& row) const;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPushButton>
 
 #include "BusyCursor.h"
@@ -86,31 +87,64 @@ void RegistrationLists::connectPanel(RegistrationPanel& shown)
     if (shown.copy) connect(shown.copy, &QAction::triggered, this, [this, id] { copyPaths(id); });
     connect(shown.list, &RegistrationList::columnClicked, this,
             [this, id](int column) { ListView_MColumnClick(id, column); });
+    connect(shown.list, &RegistrationList::filesDropped, this,
+            [this, id](const QStringList& paths) { registerFiles(id, paths); });
 }
 
 void RegistrationLists::Btn_TOROKU_SEN_GClick(RegList target, bool all)
 {
     if (registering_) return;
+    const auto& source = all ? browserAllRows : browserSelectedRows;
+    registerRows(target, source ? source() : QList<FileRow>());
+}
+
+void RegistrationLists::registerFiles(RegList target, const QStringList& paths)
+{
+    QList<FileRow> rows;
+    for (const QString& path : paths) {
+        const std::optional<FileFacts> facts = ReadFileFacts(path);
+        FileRow row{QFileInfo(path).fileName(), path, {}, {}, {}};
+        if (facts) {
+            row.size = facts->size;
+            row.date = facts->date;
+            row.attributes = facts->attributes;
+        }
+        rows.append(row);
+    }
+    registerRows(target, rows);
+}
+
+void RegistrationLists::registerRows(RegList target, const QList<FileRow>& rows)
+{
+    qsizetype next = 0;
+    runRegistration(
+        [&] {
+            RegistrationList* view = list(target);
+            if (next >= rows.size() || !view) return false;
+            view->appendRow(rows[next++]);
+            return true;
+        },
+        true);
+}
+
+void RegistrationLists::runRegistration(const std::function<bool()>& step, bool fromBrowser)
+{
+    if (registering_) return;
     Running running(registering_);
     BusyCursor busy;
-    const auto& source = all ? browserAllRows : browserSelectedRows;
-    const QList<FileRow> rows = source ? source() : QList<FileRow>();
     stopRequested_ = false;
     setCountCaptions(std::nullopt);
     showRegisterButtons(false);
-    if (focusBrowser) focusBrowser();
+    if (fromBrowser && focusBrowser) focusBrowser();
     bool stopped = false;
-    for (const FileRow& row : rows) {
-        RegistrationList* view = list(target);
-        if (!view) break;
-        view->appendRow(row);
+    while (step()) {
         QCoreApplication::processEvents();
         if (stopRequested_) {
             stopped = true;
             break;
         }
     }
-    if (focusBrowser) focusBrowser();
+    if (fromBrowser && focusBrowser) focusBrowser();
     updateCountCaptions();
     if (stopped) MKInfoTM(box_, RegistrationTexts::Stopped, 1);
     showRegisterButtons(true);
@@ -177,6 +211,7 @@ void RegistrationLists::updateCountCaptions()
     for (const RegList id : AllRegLists) {
         if (RegistrationList* view = list(id)) view->setCountCaptions(CountCaptionsFor(view->topLevelItemCount()));
     }
+    if (showOtherCounts) showOtherCounts(false);
 }
 
 void RegistrationLists::setCountCaptions(std::optional<int> count)
@@ -184,6 +219,7 @@ void RegistrationLists::setCountCaptions(std::optional<int> count)
     for (const RegList id : AllRegLists) {
         if (RegistrationList* view = list(id)) view->setCountCaptions(CountCaptionsFor(count));
     }
+    if (showOtherCounts) showOtherCounts(!count);
 }
 
 void RegistrationLists::showRegisterButtons(bool shown)

@@ -50,13 +50,18 @@ public:
     std::function<void()> focusBrowser;
     // Switches the play mode to "OFF" when it is on "PLAY"; true when it did.
     std::function<bool()> switchPlayModeOff;
-    // Shows or hides the register buttons of the list-join tab, which hide
-    // with the lists' own while a registration runs.
+    // Shows or hides the register buttons of the list-join and rename tabs,
+    // which hide with the lists' own while a registration runs.
     std::function<void(bool shown)> showOtherRegisterButtons;
+    // Sets the count captions of the list-join and rename lists with the
+    // lists' own: "---ｺ" while busy, else their line counts.
+    std::function<void(bool busy)> showOtherCounts;
 
     // --- commands (the shared handlers; the list, and where it matters the
     // direction or scope, stand for the sender) ---
     void Btn_TOROKU_SEN_GClick(RegList target, bool all);
+    // Registers files dropped onto a list, as the register buttons do.
+    void registerFiles(RegList target, const QStringList& paths);
     void Button_UPClick(RegList target, MoveDirection direction);
     void Btn_DELClick(RegList target);
     void Btn_KoshinClick(RegList target);
@@ -68,6 +73,19 @@ public:
     void copyPaths(RegList target);
     // Sets the count captions of all five lists from their row counts.
     void updateCountCaptions();
+    // Sets every count caption to "---ｺ" (while lines are deleted or loaded).
+    void showCountsBusy() { setCountCaptions(std::nullopt); }
+
+    // The frame of every registration command, the lists' own and those of
+    // the list-join and rename tabs, which share its busy flag and stop
+    // request. Does nothing while a registration runs. Otherwise, with the
+    // busy cursor, the stop request cleared, the count captions at "---ｺ"
+    // and the register buttons of every tab hidden, runs `step` until it
+    // returns false or the stop button is pressed (pending messages run
+    // after each step); then sets the counts again, reports a stop and shows
+    // the buttons. With `fromBrowser` the file list has the focus before and
+    // after.
+    void runRegistration(const std::function<bool()>& step, bool fromBrowser);
 
     // --- settings and list files ---
     // The check of the list's sort option (M_SORT, G_SORT, ...).
@@ -86,6 +104,7 @@ public:
     bool registrationRunning() const { return registering_; }
 
 private:
+    void registerRows(RegList target, const QList<FileRow>& rows);
     void connectPanel(RegistrationPanel& panel);
     void setCountCaptions(std::optional<int> count);
     void showRegisterButtons(bool shown);

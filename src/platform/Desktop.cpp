@@ -43,6 +43,13 @@ public:
         if (!qGuiApp) return;
         if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
     }
+
+    QString clipboardText() const override
+    {
+        if (!qGuiApp) return {};
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        return clipboard ? clipboard->text() : QString();
+    }
 };
 
 // The program's desktop; empty until first used or after an empty replacement,

@@ -18,6 +18,8 @@ public:
     // false when it cannot be shown.
     virtual bool openUrl(const QString& url) = 0;
     virtual void setClipboardText(const QString& text) = 0;
+    // The text on the clipboard; empty when it holds none.
+    virtual QString clipboardText() const = 0;
 };
 
 Desktop& desktop();

@@ -31,7 +31,7 @@ public:
     // The paths given to openFile, in order.
     QStringList openedFiles() const;
     // The text last put on the clipboard.
-    const QString& clipboardText() const { return clipboard_; }
+    QString clipboardText() const override { return clipboard_; }
 
 private:
     bool open(DesktopCallKind kind, const QString& argument);

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -82,7 +83,25 @@ QWidget* TFileFace::buildStatusLine()
     layout->setContentsMargins(4, 0, 4, 0);
     layout->addWidget(new QLabel(QString::fromUtf8(WindowTexts::PlayFileLabel), line));
     layout->addWidget(Edit_File_Disp, 1);
+    ProgressBar_Batch = new QProgressBar(line);
+    ProgressBar_Batch->setObjectName(QStringLiteral("ProgressBar_Batch"));
+    ProgressBar_Batch->setFormat(QStringLiteral("%v/%m"));
+    ProgressBar_Batch->setMaximumWidth(160);
+    ProgressBar_Batch->hide();
+    layout->addWidget(ProgressBar_Batch);
     return line;
+}
+
+void TFileFace::setTabSheet(int index, QWidget* page)
+{
+    QWidget* plain = TabSheets.at(index);
+    const QString caption = PageControl1->tabText(index);
+    const bool current = PageControl1->currentIndex() == index;
+    PageControl1->removeTab(index);
+    PageControl1->insertTab(index, page, caption);
+    if (current) PageControl1->setCurrentIndex(index);
+    TabSheets[index] = page;
+    delete plain;
 }
 
 int TFileFace::tabSheetIndex(const QWidget* page) const

@@ -11,6 +11,7 @@
 #include "WindowState.h"
 
 class QLineEdit;
+class QProgressBar;
 class QSplitter;
 class QTabWidget;
 
@@ -24,6 +25,9 @@ public:
     QWidget* tabSheet(int index) const { return TabSheets.at(index); }
     // The index of a page in TabSheet1 ... TabSheet6; -1 for any other.
     int tabSheetIndex(const QWidget* page) const;
+    // Puts a batch tab's own page in place of the plain page `index`,
+    // keeping its caption and place.
+    void setTabSheet(int index, QWidget* page);
 
     QWidget* browserArea;  // drives, folders and the file list
     QWidget* cutListArea;  // ListView_M, the files registered for cutting
@@ -32,6 +36,7 @@ public:
     QTabWidget* PageControl1;
     std::array<QWidget*, BatchTabCount> TabSheets;
     QLineEdit* Edit_File_Disp;  // the status line: the file played, a batch's progress
+    QProgressBar* ProgressBar_Batch;  // files done of files to do, shown while a batch runs
 
 private:
     QWidget* buildStatusLine();

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTreeWidget>
@@ -14,6 +15,15 @@
 #include <QTabWidget>
 
 #include "ColourSchemes.h"
+#include "SaveNameDialog.h"
+#include "TabSheet1.h"
+#include "TabSheet2.h"
+#include "TabSheet3.h"
+#include "TabSheet4.h"
+#include "TabSheet5.h"
+#include "TabSheet6.h"
+#include "TextListBox.h"
+#include "TimePopups.h"
 #include "WindowColours.h"
 #include "CutFace.h"
 #include "Dir2dlg.h"
@@ -94,10 +104,6 @@ std::optional<QString> Selection(const QString& caption)
     return caption.isEmpty() ? std::nullopt : std::optional<QString>(caption);
 }
 
-// The batch tab of each batch registration list, in list order.
-constexpr std::array<std::pair<RegList, int>, 4> kBatchListTabs = {
-    {{RegList::G, 0}, {RegList::K, 1}, {RegList::LR, 2}, {RegList::REV, 3}}};
-
 void Place(QWidget* area, QWidget* content)
 {
     if (!area->layout()) new QVBoxLayout(area);
@@ -115,6 +121,7 @@ VantroSteps VantroSession::steps()
     s.firstRunNeeded = [this](TTALVO_VANTRO&) { return !BatchFoldersSet(state_.settings); };
     s.firstRunPrompt = [this](TTALVO_VANTRO& w) { firstRunPrompt(w); };
     s.stageB = [this](TTALVO_VANTRO& w) { stageB(w); };
+    s.commandLine = [this](TTALVO_VANTRO& w) { joinCommandLine(w); };
     s.stopDevices = [this](TTALVO_VANTRO&) { stopDevices(); };
     s.save = [this](TTALVO_VANTRO& w) { save(w); };
     s.applyBackColor = [this](TTALVO_VANTRO& w) { applyBackColour(w); };
@@ -157,13 +164,15 @@ void VantroSession::stageB(TTALVO_VANTRO& window)
     browser.H_DIRBoxDlg1.setNewDIR(WithoutTrailingSeparator(values.CPath));
 
     showSettingsInMenus(window);
+    state_.timePopups->showSettings();
+    state_.conversionTab->showSettings();
     window.setHintsShown(values.minihelp);
     applyColourSchemes(window);
     window.Panel_DFF->PageControl1->setCurrentIndex(TabIndexFromTSNo(values.TSNo));
     window.setShortcutGroup(values.Group);
 
-    state_.listJoinLines = LoadListFile(ListFile::ListJoin);
-    state_.renameLines = LoadListFile(ListFile::Rename);
+    state_.listJoinTab->showSettings();
+    loadLineLists();
     loadLists(window);
 }
 
@@ -182,20 +191,62 @@ void VantroSession::placeFileFace(TTALVO_VANTRO& window)
     // panel's own action stays out of sight and follows it.
     lists.panel(RegList::M)->sortOption->setObjectName(QString());
     browser->attachList(lists.list(RegList::M), PlayListRole::CutList);
-    for (const auto& [list, tab] : kBatchListTabs) {
-        Place(face.tabSheet(tab), lists.panel(list));
-        // The tab's popup menu; its sort option first (the batch commands join it).
-        face.tabSheet(tab)->setContextMenuPolicy(Qt::ActionsContextMenu);
-        face.tabSheet(tab)->addAction(lists.panel(list)->sortOption);
-        browser->attachList(lists.list(list), PlayListRole::BatchList);
-    }
+    for (const RegList list : StoredRegLists) browser->attachList(lists.list(list), PlayListRole::BatchList);
     lists.browserAllRows = [browser] { return browser->allRows(); };
     lists.browserSelectedRows = [browser] { return browser->selectedRows(); };
     lists.focusBrowser = [browser] { browser->ListView1->setFocus(); };
     lists.switchPlayModeOff = [browser] { return browser->switchPlayModeOff(); };
-    browser->listsBusy = [&lists] { return lists.registrationRunning(); };
+    browser->listsBusy = [this, &lists] { return lists.registrationRunning() || state_.batch.listBusy; };
     browser->rowsRemoved = [&lists] { lists.updateCountCaptions(); };
     placePlayback(window);
+    makeBatchContext(window);
+    placeBatchTabs(window);
+}
+
+// What the batch tabs get: the status line, the progress bar, the playback,
+// the file browser, the folder choice and the save-name dialog.
+void VantroSession::makeBatchContext(TTALVO_VANTRO& window)
+{
+    TFileFace& face = *window.Panel_DFF;
+    state_.batchContext.reset(new BatchTabContext{state_.settings, *state_.logs, *window.MKBoxDlg1, state_.batch});
+    BatchTabContext& context = *state_.batchContext;
+    context.status = face.Edit_File_Disp;
+    context.progress = face.ProgressBar_Batch;
+    context.window = &window;
+    context.stopPlayback = [this] { state_.playback->MciStopClose(); };
+    context.showFolder = [this](const QString& folder) { state_.browser->ChangeFolder(folder); };
+    context.chooseFolder = [this, &window](OutputFolder folder) { chooseFolder(window, folder); };
+    context.askSaveName = askSaveName_ ? askSaveName_ : SaveNameAsker(*window.MKBoxDlg1, SaveDialog2(&window));
+}
+
+// The conversion, join, separation and reversal tabs, each with its
+// registration panel.
+void VantroSession::placeBatchTabs(TTALVO_VANTRO& window)
+{
+    TFileFace& face = *window.Panel_DFF;
+    BatchTabContext& context = *state_.batchContext;
+    RegistrationLists& lists = *state_.lists;
+    state_.timePopups = new TimePopups(state_.settings, &window);
+    TimePopups& times = *state_.timePopups;
+    state_.conversionTab = new TTabSheet1(context, lists.panel(RegList::G), times);
+    face.setTabSheet(0, state_.conversionTab);
+    face.setTabSheet(1, new TTabSheet2(context, lists.panel(RegList::K), times));
+    face.setTabSheet(2, new TTabSheet3(context, lists.panel(RegList::LR)));
+    face.setTabSheet(3, new TTabSheet4(context, lists.panel(RegList::REV)));
+    state_.listJoinTab = new TTabSheet5(context, lists, times);
+    face.setTabSheet(4, state_.listJoinTab);
+    state_.renameTab = new TTabSheet6(context, lists);
+    face.setTabSheet(5, state_.renameTab);
+    // The two line lists share the registrations' busy flag, stop request,
+    // hidden register buttons and count captions.
+    lists.showOtherRegisterButtons = [this](bool shown) {
+        state_.listJoinTab->showRegisterButtons(shown);
+        state_.renameTab->showRegisterButtons(shown);
+    };
+    lists.showOtherCounts = [this](bool busy) {
+        state_.listJoinTab->ListBox_KL->showCount(busy);
+        state_.renameTab->ListBox_IR->showCount(busy);
+    };
 }
 
 void VantroSession::placePlayback(TTALVO_VANTRO& window)
@@ -257,6 +308,8 @@ void VantroSession::play(TTALVO_VANTRO& window, const QString& path, QWidget* li
 void VantroSession::stopDevices()
 {
     if (state_.lists) state_.lists->Btn_CANSEL_GClick();
+    // A batch at work stops after its current file.
+    for (TabRunFlags& flags : state_.batch.tabs) flags.cancel = true;
     if (!state_.playback) return;
     state_.playback->MciStopClose();
     state_.playback->MciStopClose();
@@ -278,6 +331,24 @@ void VantroSession::loadLists(TTALVO_VANTRO& window)
     QCoreApplication::processEvents();
 }
 
+// The lines of "KL.LIS" and "IR.LIS", each list's stored line selected.
+void VantroSession::loadLineLists()
+{
+    TextListBox& join = *state_.listJoinTab->ListBox_KL;
+    join.setLines(LoadListFile(ListFile::ListJoin));
+    join.restoreLine(state_.settings.KL_Index);
+    TextListBox& rename = *state_.renameTab->ListBox_IR;
+    rename.setLines(LoadListFile(ListFile::Rename));
+    rename.restoreLine(state_.settings.IR_Index);
+}
+
+// The last step of start-up: a join asked for on the command line runs, and
+// the window then closes with all the saves of shutdown.
+void VantroSession::joinCommandLine(TTALVO_VANTRO& window)
+{
+    if (state_.listJoinTab->joinCommandLine(commandLine_)) window.close();
+}
+
 void VantroSession::applyFileOnly(TTALVO_VANTRO& window)
 {
     RegistrationLists& lists = *state_.lists;
@@ -291,8 +362,8 @@ void VantroSession::save(TTALVO_VANTRO& window)
     RegistrationLists& lists = *state_.lists;
     lists.saveListFiles(ProgramInfo::Word);
     SaveListFile(ListFile::FolderHistory, state_.browser->H_DIRBoxDlg1.historyLines());
-    SaveListFile(ListFile::ListJoin, state_.listJoinLines);
-    SaveListFile(ListFile::Rename, state_.renameLines);
+    SaveListFile(ListFile::ListJoin, state_.listJoinTab->ListBox_KL->lines());
+    SaveListFile(ListFile::Rename, state_.renameTab->ListBox_IR->lines());
     state_.logs->showAtShutdown();
 
     SettingsValues& v = state_.settings;
@@ -314,8 +385,8 @@ void VantroSession::save(TTALVO_VANTRO& window)
     controls.ML8_G = QString::number(v.ML8_G);
     controls.ML16_G = QString::number(v.ML16_G);
     controls.Combo_KL = v.Combo_KL;
-    controls.KL_Index = v.KL_Index;
-    controls.IR_Index = v.IR_Index;
+    controls.KL_Index = state_.listJoinTab->ListBox_KL->currentLine();
+    controls.IR_Index = state_.renameTab->ListBox_IR->currentLine();
     controls.activeTab = window.Panel_DFF->PageControl1->currentIndex();
     state_.settings.minihelp = window.hintsShown();
     SaveSettingsAtShutdown(settingsStore(), state_.settings, controls, true);
@@ -420,6 +491,9 @@ QList<QWidget*> VantroSession::colouredControls(TTALVO_VANTRO& window) const
                                 window.Panel_DFF->Edit_File_Disp, window.Panel_CUT->Edit_Fn,
                                 window.Panel_CUT->Edit_SDIR, window.Panel_CUT->Edit_SFn};
     for (const RegList list : AllRegLists) controls.append(state_.lists->list(list));
+    controls.append(state_.listJoinTab->ListBox_KL);
+    controls.append(state_.listJoinTab->ComboBox_KL);
+    controls.append(state_.renameTab->ListBox_IR);
     return controls;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "BatchTabContext.h"
 #include "FolderChoice.h"
 #include "MediaDevice.h"
 #include "Playback.h"
@@ -18,6 +19,10 @@
 #include "VANTRO_FM.h"
 
 class TFileBrowser;
+class TimePopups;
+class TTabSheet1;
+class TTabSheet5;
+class TTabSheet6;
 
 struct ProgramState {
     SettingsValues settings;
@@ -29,8 +34,16 @@ struct ProgramState {
     // go before the device).
     std::unique_ptr<MediaDevice> device;
     std::unique_ptr<Playback> playback;
-    QStringList listJoinLines;          // ListBox_KL
-    QStringList renameLines;            // ListBox_IR
+    // The list-join and rename tabs; their lists hold the lines of the list
+    // files "KL.LIS" and "IR.LIS" from stage B to shutdown.
+    TTabSheet5* listJoinTab = nullptr;
+    TTabSheet6* renameTab = nullptr;
+    // The batch tabs: their shared state, what the session gives them, the
+    // time popups of the conversion, join and list-join tabs.
+    BatchState batch;
+    std::unique_ptr<BatchTabContext> batchContext;
+    TimePopups* timePopups = nullptr;
+    TTabSheet1* conversionTab = nullptr;
 };
 
 class VantroSession {
@@ -42,6 +55,11 @@ public:
     VantroSteps steps();
     // Replaces the folder-setting dialog (tests).
     void setFolderChooser(FolderChooser chooser) { chooser_ = std::move(chooser); }
+    // The parameters the program was started with: the command-line join
+    // walks them once stage B has completed.
+    void setCommandLine(const QStringList& parameters) { commandLine_ = parameters; }
+    // Replaces the batches' save-name dialog (tests); before the window is made.
+    void setAskSaveName(AskSaveName ask) { askSaveName_ = std::move(ask); }
 
     // The folder choice commands (MF_SAVE_DIRClick, P_MUON_DIRClick, ...).
     void chooseFolder(TTALVO_VANTRO& window, OutputFolder folder);
@@ -60,7 +78,11 @@ private:
     void save(TTALVO_VANTRO& window);
 
     void placeFileFace(TTALVO_VANTRO& window);
+    void makeBatchContext(TTALVO_VANTRO& window);
+    void placeBatchTabs(TTALVO_VANTRO& window);
     void loadLists(TTALVO_VANTRO& window);
+    void loadLineLists();
+    void joinCommandLine(TTALVO_VANTRO& window);
     void placePlayback(TTALVO_VANTRO& window);
     void wirePlayback(TTALVO_VANTRO& window);
     void play(TTALVO_VANTRO& window, const QString& path, QWidget* list);
@@ -76,4 +98,6 @@ private:
 
     ProgramState state_;
     FolderChooser chooser_;
+    QStringList commandLine_;
+    AskSaveName askSaveName_;
 };

@@ -53,6 +53,24 @@ protected:
         }
     }
 
+    // Every batch folder stored, and the file browser's folder sounds/.
+    void storeFoldersAndSounds()
+    {
+        storeBatchFolders();
+        QDir().mkpath(qpath("sounds"));
+        store->preset("CPath", qpath("sounds") + "/");
+    }
+
+    // The session's window, shown once stage B has run (null when it never did).
+    static std::unique_ptr<TTALVO_VANTRO> StartWindow(VantroSession& session)
+    {
+        auto window = std::make_unique<TTALVO_VANTRO>(session.steps());
+        if (!WaitForStageB(*window)) return nullptr;
+        window->show();
+        QCoreApplication::processEvents();
+        return window;
+    }
+
     // Waits until stage B has run (or the time runs out).
     static bool WaitForStageB(TTALVO_VANTRO& window)
     {

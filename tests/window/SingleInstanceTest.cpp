@@ -10,18 +10,11 @@
 
 #include <QMainWindow>
 
+#include "ProgramBinary.h"
 #include "SingleInstance.h"
 #include "WindowTestSupport.h"
 
 namespace {
-
-// The program binary: VANTRO_APP, else where the build puts it beside the tests.
-QString ProgramBinary()
-{
-    const QString named = qEnvironmentVariable("VANTRO_APP");
-    if (!named.isEmpty()) return named;
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../src/app/vantro"));
-}
 
 class SingleInstanceTest : public TestUser {
 protected:
