@@ -12,6 +12,9 @@ BatchTabPage::BatchTabPage(const char* name, QWidget* panel, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QString::fromLatin1(name));
+    // The page takes the window's colour, so that its labels, drawn in the
+    // window's font colour, stand out under either colour scheme.
+    setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     panel->setParent(this);
