@@ -64,6 +64,4 @@ inline constexpr char Btn_ML8_G[] = "8bitレベル";
 inline constexpr char Btn_ML16_G[] = "16bitレベル";
 
 // SaveDialog2
-inline constexpr char SaveFilter[] = "ＷＡＶ files (*.WAV)|*.WAV|ALL files (*.*)|*.*";
-inline constexpr char SkipWithoutSaving[] = "セーブせずに飛ばします☆☆☆";
 }  // namespace BatchTabTexts

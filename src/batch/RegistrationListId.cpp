@@ -6,7 +6,7 @@ QString RegistrationListPath(RegList list, const QString& programWord)
 {
     QString suffix;
     switch (list) {
-    case RegList::M: return {};
+    case RegList::M: suffix = QStringLiteral("MM.VEW"); break;
     case RegList::G: suffix = QStringLiteral("MG.VEW"); break;
     case RegList::K: suffix = QStringLiteral("MK.VEW"); break;
     case RegList::LR: suffix = QStringLiteral("ML.VEW"); break;

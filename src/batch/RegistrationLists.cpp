@@ -45,6 +45,7 @@ const QString& SelectionText(const RegistrationSelections& selections, RegList l
     case RegList::K: return selections.K_Text;
     case RegList::LR: return selections.LR_Text;
     case RegList::REV: return selections.REV_Text;
+    case RegList::M: return selections.M_Text;
     default: return selections.G_Text;
     }
 }
@@ -262,7 +263,7 @@ void RegistrationLists::restoreSelection(RegList id, const QString& caption)
 
 void RegistrationLists::loadListFiles(const QString& programWord, const RegistrationSelections& selections)
 {
-    for (const RegList id : StoredRegLists) {
+    for (const RegList id : AllRegLists) {
         RegistrationList* view = list(id);
         if (!view) continue;
         view->setUpdatesEnabled(false);
@@ -271,14 +272,14 @@ void RegistrationLists::loadListFiles(const QString& programWord, const Registra
         if (content) view->setColumnWidths(content->widths);
         view->setUpdatesEnabled(true);
     }
-    for (const RegList id : StoredRegLists) restoreSelection(id, SelectionText(selections, id));
+    for (const RegList id : AllRegLists) restoreSelection(id, SelectionText(selections, id));
     updateCountCaptions();
 }
 
 int RegistrationLists::saveListFiles(const QString& programWord) const
 {
     int written = 0;
-    for (const RegList id : StoredRegLists) {
+    for (const RegList id : AllRegLists) {
         const RegistrationList* view = list(id);
         if (!view) continue;
         RegistrationListContent content{view->columnWidths(), {}};

@@ -22,13 +22,14 @@
 class RegistrationList;
 class TMKBoxDlg;
 
-// The captions of the rows to select again in the four stored lists
-// (settings G_Text, K_Text, LR_Text, REV_Text).
+// The captions of the rows to select again in the lists (settings G_Text,
+// K_Text, LR_Text, REV_Text, M_Text).
 struct RegistrationSelections {
     QString G_Text;
     QString K_Text;
     QString LR_Text;
     QString REV_Text;
+    QString M_Text;
 };
 
 class RegistrationLists : public QObject {
@@ -93,11 +94,11 @@ public:
     void setSortOption(RegList list, bool on);
     // The caption of the list's first selected row; empty when none.
     QString selectedCaption(RegList list) const;
-    // Start-up stage B: reads the four list files (a missing or damaged file
+    // Start-up stage B: reads the five list files (a missing or damaged file
     // leaves its list empty), selects the rows named by `selections`, and
     // sets the count captions.
     void loadListFiles(const QString& programWord, const RegistrationSelections& selections);
-    // Shutdown: writes the four list files; a file that cannot be written is
+    // Shutdown: writes the five list files; a file that cannot be written is
     // skipped. Returns how many were written.
     int saveListFiles(const QString& programWord) const;
 

@@ -3,6 +3,8 @@
 // menu items and messages.
 #include <QString>
 
+#include "ConvertTexts.h"
+
 namespace RegistrationTexts {
 
 // Column headers, in column order (caption, path, size, date, attributes).
@@ -47,7 +49,7 @@ inline const QString Copy = QStringLiteral("コピー");
 inline const QString CopyCancel = QStringLiteral("キャンセル");
 
 // Messages.
-inline const QString Stopped = QStringLiteral("中断ボタンが押されました・・・\n強制終了します☆☆☆");
+inline const QString Stopped = QString::fromStdString(ConvertTexts::Stopped);
 inline const QString PlayModeSwitched = QStringLiteral("削除終了:\n「PLAY Mode」はOFFに、強制変更されました☆☆☆");
 
 }  // namespace RegistrationTexts

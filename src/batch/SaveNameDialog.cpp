@@ -17,7 +17,7 @@ namespace {
 // file system tells case apart, so the WAV filter also shows ".wav" names.
 QStringList Filters()
 {
-    const QStringList parts = QString::fromUtf8(BatchTabTexts::SaveFilter).split('|');
+    const QStringList parts = QString::fromStdString(ConvertTexts::SaveFilter).split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1];
@@ -31,11 +31,12 @@ QStringList Filters()
 
 }  // namespace
 
-SaveDialogShow SaveDialog2(QWidget* owner)
+SaveDialogShow SaveDialog2(QWidget* owner, const QString& dialogName)
 {
-    return [owner](const QString& title, const QString& folder, const QString& name) -> std::optional<QString> {
+    return [owner, dialogName](const QString& title, const QString& folder,
+                               const QString& name) -> std::optional<QString> {
         QFileDialog dialog(owner, title, folder);
-        dialog.setObjectName(QStringLiteral("SaveDialog2"));
+        dialog.setObjectName(dialogName);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setNameFilters(Filters());
@@ -56,7 +57,7 @@ AskSaveName SaveNameAsker(TMKBoxDlg& box, SaveDialogShow dialog)
                 dialog(QString::fromStdString(title), target.absolutePath(), target.fileName());
             if (!chosen) {
                 const QString question = QString::fromStdString(proposed) + "\n" +
-                                         QString::fromUtf8(BatchTabTexts::SkipWithoutSaving);
+                                         QString::fromStdString(ConvertTexts::SkipWithoutSaving);
                 return MKError(box, question, PromptAnswer::OK) == PromptAnswer::Abort ? "@" : "";
             }
             // The output is written with its extension in lower case: that is

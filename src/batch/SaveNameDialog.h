@@ -19,8 +19,9 @@ class TMKBoxDlg;
 using SaveDialogShow =
     std::function<std::optional<QString>(const QString& title, const QString& folder, const QString& name)>;
 
-// SaveDialog2: a QFileDialog over `owner`.
-SaveDialogShow SaveDialog2(QWidget* owner);
+// SaveDialog2: a QFileDialog over `owner`; the cut's own-name dialog is the
+// same dialog under its own name.
+SaveDialogShow SaveDialog2(QWidget* owner, const QString& dialogName = QStringLiteral("SaveDialog2"));
 
 // AskSaveName with its questions through `box`, over `dialog`.
 AskSaveName SaveNameAsker(TMKBoxDlg& box, SaveDialogShow dialog);

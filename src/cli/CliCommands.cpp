@@ -4,6 +4,7 @@
 
 #include "CliChannelBatch.h"
 #include "CliConvert.h"
+#include "CliCut.h"
 #include "CliJoin.h"
 #include "CliListJoin.h"
 #include "CliOutput.h"
@@ -139,6 +140,14 @@ const std::vector<CliCommand>& CliCommands()
          "file line above it to NAME in that file's own folder, never onto an existing\n"
          "file; prints each new path",
          RunRename},
+        {"cut", "[--short-names] [--minutes] [--category NAME] SOURCE OUTDIR TIME...",
+         "the cut: writes the parts of SOURCE that begin at each TIME (milliseconds, or\n"
+         "minutes.milliseconds; any order, each once) and reach to the next TIME, the last\n"
+         "to the end of SOURCE, into OUTDIR as BASE_yymmdd_hhmmss_TIME.EXT (--short-names:\n"
+         "BASE_TIME.EXT, then BASE_c000_TIME.EXT onwards; --minutes: TIME as MmMSMS;\n"
+         "--category: _NAME before .EXT); a name already there gets _m000 to _m999;\n"
+         "prints one cut log line per part",
+         RunCut},
     };
     return commands;
 }
@@ -207,9 +216,10 @@ std::string UsageText()
         "  usage; nothing was run. Messages are the program's own texts, in Japanese, as\n"
         "  the desktop program shows them. A question takes its default answer; questions\n"
         "  and notices are printed on standard error. The batches (convert, join,\n"
-        "  separate, reverse, fmt, list-join, rename): 0 when every output asked for was\n"
-        "  written, 1 when any file failed or was skipped or the run stopped (list-join\n"
-        "  and rename: also when they wrote nothing); their standard output holds only\n"
+        "  separate, reverse, fmt, list-join, rename, cut): 0 when every output asked\n"
+        "  for was written, 1 when any file failed or was skipped or the run stopped\n"
+        "  (list-join and rename: also when they wrote nothing; cut: also when a TIME\n"
+        "  lies at or beyond the end of SOURCE); their standard output holds only\n"
         "  the log line of each output, their messages are separated by one blank line.\n"
         "\n"
         "list files:\n"

@@ -80,19 +80,22 @@ std::vector<char> WaveHeader(const WaveLayout& layout, uint32_t dataBytes)
     return h;
 }
 
+// Copies the frames inside the system where it can, and the rest, if any, in blocks.
 std::string CopyFrames(const std::string& source, const WaveLayout& layout, uint64_t first,
                        uint64_t end, WavFile& out)
 {
-    WaveFrameReader reader(source, layout);
-    if (!reader.good() || !reader.seek(first)) return "the source cannot be read";
-    const uint64_t blockFrames = std::max<uint64_t>(1, CopyBlockBytes / layout.blockAlign);
-    std::vector<char> block(blockFrames * layout.blockAlign);
-    for (uint64_t left = end - first; left > 0;) {
-        const uint64_t got = reader.read(block.data(), std::min(left, blockFrames));
-        if (got == 0) return "the source ended early";
-        if (!WriteAll(out, block.data(), static_cast<int64_t>(got * layout.blockAlign)))
-            return "the destination cannot be written";
-        left -= got;
+    WavFile in;
+    if (!in.open(source, WavFile::Mode::Read)) return "the source cannot be read";
+    const int64_t from = static_cast<int64_t>(layout.dataOffset + first * layout.blockAlign);
+    const int64_t bytes = static_cast<int64_t>((end - first) * layout.blockAlign);
+    const int64_t copied = out.copyInSystem(in, from, bytes);
+    if (copied < bytes && !in.seek(from + copied)) return "the source cannot be read";
+    std::vector<char> block(std::min<int64_t>(CopyBlockBytes, std::max<int64_t>(bytes - copied, 1)));
+    for (int64_t left = bytes - copied; left > 0;) {
+        const int64_t want = std::min<int64_t>(left, static_cast<int64_t>(block.size()));
+        if (in.read(block.data(), want) != want) return "the source ended early";
+        if (!WriteAll(out, block.data(), want)) return "the destination cannot be written";
+        left -= want;
     }
     return {};
 }

@@ -4,29 +4,19 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "WindowTexts.h"
+#include "CutFaceContext.h"
+#include "CutFileRow.h"
+#include "PlayPanel.h"
+#include "RegisteredTimeCommands.h"
+#include "RenzokuMenu.h"
+#include "TimeListCommands.h"
+#include "TimeListPlay.h"
+#include "TimeListsPanel.h"
 
 namespace {
 
-constexpr QSize kListsSize(700, 500);    // Panel_S
-constexpr QSize kControlsSize(280, 500); // Panel_C
-
-QFrame* FramedPanel(QWidget* parent, const char* name)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setFrameShape(QFrame::StyledPanel);
-    return panel;
-}
-
-QLineEdit* FileField(QWidget* parent, const char* name, const char* hint)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setReadOnly(true);
-    field->setToolTip(QString::fromUtf8(hint));
-    return field;
-}
+constexpr QSize kListsSize(720, 480);     // Panel_S
+constexpr QSize kControlsSize(260, 480);  // Panel_C
 
 }  // namespace
 
@@ -34,12 +24,15 @@ TCutFace::TCutFace(WindowState& state, QWidget* parent)
     : QFrame(parent), state_(state)
 {
     setObjectName(QStringLiteral("Panel_CUT"));
-    Panel_S = FramedPanel(this, "Panel_S");
+    Panel_S = new TTimeListsPanel(this);
     Panel_S->setFixedSize(kListsSize);
-    Panel_C = FramedPanel(this, "Panel_C");
+    Panel_C = new TPlayPanel(this);
     Panel_C->setFixedSize(kControlsSize);
-    Panel_Fn = FramedPanel(this, "Panel_Fn");
-    buildFileLine();
+    Panel_Fn = new CutFileRow(this);
+    Edit_Fn = Panel_Fn->Edit_Fn;
+    Edit_SDIR = Panel_Fn->Edit_SDIR;
+    Edit_SFn = Panel_Fn->Edit_SFn;
+    Label_SFn_Last = Panel_Fn->Label_SFn_Last;
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -51,26 +44,32 @@ TCutFace::TCutFace(WindowState& state, QWidget* parent)
     layout->setColumnStretch(2, 1);
 }
 
-void TCutFace::buildFileLine()
+void TCutFace::bind(CutFaceContext& context)
 {
-    Edit_Fn = FileField(Panel_Fn, "Edit_Fn", WindowTexts::CutFileHint);
-    Edit_SDIR = FileField(Panel_Fn, "Edit_SDIR", WindowTexts::SaveDirHint);
-    Edit_SFn = FileField(Panel_Fn, "Edit_SFn", WindowTexts::SaveFileHint);
-    Label_SFn_Last = new QLabel(QString::fromUtf8(WindowTexts::SaveNamePattern), Panel_Fn);
-    Label_SFn_Last->setObjectName(QStringLiteral("Label_SFn_Last"));
-    Label_SFn_Last->setToolTip(QString::fromUtf8(WindowTexts::SaveNamePatternHint));
+    TTimeListsPanel& lists = *Panel_S;
+    context.ListBox_ALL = lists.ListBox_ALL;
+    context.ListBox_60s = lists.ListBox_60s;
+    context.ListBox_10s = lists.ListBox_10s;
+    context.ListBox_1s = lists.ListBox_1s;
+    context.ListBox_100ms = lists.ListBox_100ms;
+    context.ListBox_10ms = lists.ListBox_10ms;
+    context.ListBox_1ms = lists.ListBox_1ms;
+    context.ListBox_C = lists.ListBox_C;
 
-    auto* line = new QGridLayout(Panel_Fn);
-    line->setContentsMargins(6, 4, 6, 4);
-    line->setVerticalSpacing(2);
-    line->addWidget(new QLabel(QString::fromUtf8(WindowTexts::CutFileLabel), Panel_Fn), 0, 0);
-    line->addWidget(Edit_Fn, 0, 1, 1, 2);
-    line->addWidget(new QLabel(QString::fromUtf8(WindowTexts::SaveDirLabel), Panel_Fn), 1, 0);
-    line->addWidget(Edit_SDIR, 1, 1, 1, 2);
-    line->addWidget(new QLabel(QString::fromUtf8(WindowTexts::SaveFileLabel), Panel_Fn), 2, 0);
-    line->addWidget(Edit_SFn, 2, 1);
-    line->addWidget(Label_SFn_Last, 2, 2);
-    line->setColumnStretch(1, 1);
+    timeLists = new TimeListCommands(context, lists, *Panel_C);
+    registered = new RegisteredTimeCommands(context, lists, *Panel_C);
+    listPlay = new TimeListPlay(context, *Panel_C);
+    renzoku = new RenzokuMenu(context, *Panel_C);
+    context.BuildTimeLists = [this] { timeLists->BuildTimeLists(); };
+    context.setIntervalIndex = [this](int index) { timeLists->setIntervalIndex(index); };
+    context.showRegistered = [this] { registered->showRegisteredKeepingSelection(); };
+    context.chooseRenzokuColour = [this](int colour) { renzoku->P_RENZOKU_M_ALLClick(colour); };
+}
+
+void TCutFace::resetPlayModes()
+{
+    Panel_C->setPlayMode(PlayMode::Skip);
+    Panel_C->setSpecialMode(SpecialMode::Off);
 }
 
 QSize TCutFace::clientSize() const

@@ -1,6 +1,7 @@
 #include "VantroSession.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QTabWidget>
 
+#include "ColorBtn.h"
 #include "ColourSchemes.h"
 #include "SaveNameDialog.h"
 #include "TabSheet1.h"
@@ -26,6 +28,18 @@
 #include "TimePopups.h"
 #include "WindowColours.h"
 #include "CutFace.h"
+#include "CutFileCommands.h"
+#include "CutFileRow.h"
+#include "CutMenu.h"
+#include "CutRun.h"
+#include "EditTextSelection.h"
+#include "FaceSwitches.h"
+#include "PlayPanel.h"
+#include "RegisteredTimeCommands.h"
+#include "TimeListCommands.h"
+#include "TimeListPlay.h"
+#include "TimeListBox.h"
+#include "TimeListsPanel.h"
 #include "Dir2dlg.h"
 #include "FileBrowser.h"
 #include "FileFace.h"
@@ -133,7 +147,6 @@ void VantroSession::create(TTALVO_VANTRO& window)
     state_.logs.emplace(*window.MKBoxDlg1);
     LoadStageA(settingsStore(), state_.settings, OpeningGeometry(window));
     showSplitFolder(window, state_.settings.SAVE_DIR);
-    SendSplitFilesToProgramFolder(state_.settings);
     placeFileFace(window);
     ApplyWindowGeometry(window, state_.settings);
     for (QWidget* control : colouredControls(window)) window.addParentColouredControl(control);
@@ -155,6 +168,7 @@ void VantroSession::stageB(TTALVO_VANTRO& window)
     LoadStageB(settingsStore(), values);
     window.menus().MO_FUN->setChecked(values.FUN);
     QCoreApplication::processEvents();
+    window.Panel_CUT->registered->showSettings();
 
     TFileBrowser& browser = *state_.browser;
     browser.setDirNo(values.DirNo);
@@ -164,6 +178,7 @@ void VantroSession::stageB(TTALVO_VANTRO& window)
     browser.H_DIRBoxDlg1.setNewDIR(WithoutTrailingSeparator(values.CPath));
 
     showSettingsInMenus(window);
+    state_.cutFile->MF_AUTO_NAMEClick();
     state_.timePopups->showSettings();
     state_.conversionTab->showSettings();
     window.setHintsShown(values.minihelp);
@@ -199,6 +214,8 @@ void VantroSession::placeFileFace(TTALVO_VANTRO& window)
     browser->listsBusy = [this, &lists] { return lists.registrationRunning() || state_.batch.listBusy; };
     browser->rowsRemoved = [&lists] { lists.updateCountCaptions(); };
     placePlayback(window);
+    placeCutFace(window);
+    placeCutFile(window);
     makeBatchContext(window);
     placeBatchTabs(window);
 }
@@ -276,7 +293,72 @@ void VantroSession::placePlayback(TTALVO_VANTRO& window)
         window.Panel_DFF->Edit_File_Disp->setText(media.FileDispText);
         position->setText(media.PlayTimeText);
         length->setText(media.TotalTimeText);
+        window.Panel_CUT->Panel_C->Label14->setText(media.PlayTimeText);
+        window.Panel_CUT->Panel_C->Label13->setText(media.TotalTimeText);
     };
+}
+
+// The cut face's commands over the file in work, its stop button, the
+// continuation of its plays, the menu items that rebuild it, and the
+// switches between the faces.
+void VantroSession::placeCutFace(TTALVO_VANTRO& window)
+{
+    Playback& playback = *state_.playback;
+    state_.cutContext.reset(new CutFaceContext{state_.cutWork, window.state().media, playback, *window.MKBoxDlg1,
+                                               state_.settings, *state_.logs});
+    TCutFace& face = *window.Panel_CUT;
+    face.bind(*state_.cutContext);
+    playback.cutFaceContinuation = [&face](int) { face.listPlay->Continue(); };
+    QObject::connect(face.Panel_C->Button2, &QPushButton::clicked, &window, [&playback] { playback.Button2Click(); });
+    const MainMenus& m = window.menus();
+    QObject::connect(m.MO_FUN, &QAction::triggered, &window, [&face](bool on) { face.timeLists->MO_FUNClick(on); });
+    QObject::connect(m.MO_ST_TM, &QAction::triggered, &window,
+                     [&face](bool on) { face.registered->MO_ST_TMClick(on); });
+    state_.faceSwitches = new FaceSwitches(window, *state_.cutContext, *state_.lists->list(RegList::M), *state_.browser);
+}
+
+// The cut file's row: the choice of the file to cut and its time files, the
+// rows of ListView_M it lists, the save base, the split-file folder's
+// double-click, the cut menu of the time lists and the cut.
+void VantroSession::placeCutFile(TTALVO_VANTRO& window)
+{
+    CutFaceContext& context = *state_.cutContext;
+    TCutFace& face = *window.Panel_CUT;
+    CutFileRow& row = *face.Panel_Fn;
+    RegistrationLists& lists = *state_.lists;
+    RegistrationList& ListView_M = *lists.list(RegList::M);
+    state_.cutFile = new CutFileCommands(context, row, &window);
+    state_.cutFile->refreshCutFileRow = [&ListView_M](int index) {
+        QTreeWidgetItem* item = ListView_M.topLevelItem(index);
+        if (!item) return;
+        const std::optional<FileFacts> facts = ReadFileFacts(item->text(PathColumn));
+        item->setText(SizeColumn, facts ? facts->size : QString());
+        item->setText(DateColumn, facts ? facts->date : QString());
+        item->setText(AttributesColumn, facts ? facts->attributes : QString());
+    };
+    state_.cutFile->removeCutFileRow = [&ListView_M, &lists](int index) {
+        delete ListView_M.takeTopLevelItem(index);
+        lists.updateCountCaptions();
+    };
+    QObject::connect(&row, &CutFileRow::saveFolderDoubleClicked, window.menus().MF_SAVE_DIR, &QAction::trigger);
+    row.Timer_Edit->watch(window.Panel_DFF->Edit_File_Disp);
+    // Showing the file face keeps the registered times of the file in work.
+    QObject::connect(face.Panel_C->Button_Select, &QPushButton::clicked, state_.cutFile,
+                     &CutFileCommands::SaveTimeFiles);
+
+    state_.cutRun = new CutRun(context, &window);
+    state_.cutRun->SaveDialog1 = SaveDialog2(&window, QStringLiteral("SaveDialog1"));
+    state_.cutMenu = new CutMenu(context, *state_.cutRun, &window);
+}
+
+// The caption of the file to cut: the file face's selected row, or while the
+// cut face is shown, the row of the file chosen there.
+QString VantroSession::cutFileCaption(TTALVO_VANTRO& window) const
+{
+    if (window.state().media.FileFaceVisible) return state_.lists->selectedCaption(RegList::M);
+    const QTreeWidgetItem* item =
+        state_.lists->list(RegList::M)->topLevelItem(window.Panel_CUT->Panel_Fn->ComboBox1->currentIndex());
+    return item ? item->text(CaptionColumn) : QString();
 }
 
 // The file face's lists play through the device; a play that ends, the seek
@@ -325,7 +407,7 @@ void VantroSession::loadLists(TTALVO_VANTRO& window)
     lists.setSortOption(RegList::LR, v.LR_SORT);
     lists.setSortOption(RegList::REV, v.REV_SORT);
     state_.browser->selectCaption(v.DIR_Text);
-    lists.loadListFiles(ProgramInfo::Word, {v.G_Text, v.K_Text, v.LR_Text, v.REV_Text});
+    lists.loadListFiles(ProgramInfo::Word, {v.G_Text, v.K_Text, v.LR_Text, v.REV_Text, v.M_Text});
     applyFileOnly(window);
     lists.updateCountCaptions();
     QCoreApplication::processEvents();
@@ -359,6 +441,8 @@ void VantroSession::applyFileOnly(TTALVO_VANTRO& window)
 
 void VantroSession::save(TTALVO_VANTRO& window)
 {
+    // The registered times of the file in work are kept before anything else.
+    state_.cutFile->SaveTimeFiles();
     RegistrationLists& lists = *state_.lists;
     lists.saveListFiles(ProgramInfo::Word);
     SaveListFile(ListFile::FolderHistory, state_.browser->H_DIRBoxDlg1.historyLines());
@@ -376,7 +460,7 @@ void VantroSession::save(TTALVO_VANTRO& window)
     ShutdownControls controls;
     TakeWindowGeometry(window, controls);
     controls.browserFolder = QString::fromStdString(YenAdd(state_.browser->currentFolder().toStdString()));
-    controls.M_Text = Selection(lists.selectedCaption(RegList::M));
+    controls.M_Text = Selection(cutFileCaption(window));
     controls.G_Text = Selection(lists.selectedCaption(RegList::G));
     controls.K_Text = Selection(lists.selectedCaption(RegList::K));
     controls.LR_Text = Selection(lists.selectedCaption(RegList::LR));
@@ -418,6 +502,7 @@ void VantroSession::bindMenus(TTALVO_VANTRO& window)
     QObject::connect(m.MF_ALL, &QAction::triggered, &window, [this](bool checked) { MF_ALLClick(checked); });
     QObject::connect(m.MF_FileOnly, &QAction::triggered, &window, [this, &window] { MF_FileOnlyClick(window); });
     QObject::connect(m.MO_M_SORT, &QAction::triggered, &window, [this](bool checked) { MO_M_SORTClick(checked); });
+    QObject::connect(m.MF_AUTO_NAME, &QAction::triggered, state_.cutFile, &CutFileCommands::MF_AUTO_NAMEClick);
     QObject::connect(m.MF_SAVE_DIR, &QAction::triggered, &window,
                      [this, &window] { chooseFolder(window, OutputFolder::Split); });
 }
@@ -494,12 +579,16 @@ QList<QWidget*> VantroSession::colouredControls(TTALVO_VANTRO& window) const
     controls.append(state_.listJoinTab->ListBox_KL);
     controls.append(state_.listJoinTab->ComboBox_KL);
     controls.append(state_.renameTab->ListBox_IR);
+    for (TTimeListBox* list : state_.cutContext->timeLists()) controls.append(list);
+    controls.append(window.Panel_CUT->Panel_S->ComboBox_TM);
+    controls.append(window.Panel_CUT->Panel_Fn->ComboBox1);
     return controls;
 }
 
 void VantroSession::showSplitFolder(TTALVO_VANTRO& window, const QString& folder)
 {
-    window.Panel_CUT->Edit_SDIR->setText(WithoutTrailingSeparator(folder));
+    // Where the parts go: the chosen folder, else the default split folder.
+    window.Panel_CUT->Edit_SDIR->setText(WithoutTrailingSeparator(SplitFilesFolder(folder)));
 }
 
 FolderChooser VantroSession::dialogChooser(TTALVO_VANTRO& window)

@@ -10,6 +10,8 @@
 #include <optional>
 
 #include "BatchTabContext.h"
+#include "CutFaceContext.h"
+#include "CutWorkState.h"
 #include "FolderChoice.h"
 #include "MediaDevice.h"
 #include "Playback.h"
@@ -18,6 +20,10 @@
 #include "SettingsValues.h"
 #include "VANTRO_FM.h"
 
+class CutFileCommands;
+class CutMenu;
+class CutRun;
+class FaceSwitches;
 class TFileBrowser;
 class TimePopups;
 class TTabSheet1;
@@ -44,6 +50,15 @@ struct ProgramState {
     std::unique_ptr<BatchTabContext> batchContext;
     TimePopups* timePopups = nullptr;
     TTabSheet1* conversionTab = nullptr;
+    // The cut face: the file in work, what the face's widgets share, and
+    // the switches between the two faces.
+    CutWorkState cutWork;
+    std::unique_ptr<CutFaceContext> cutContext;
+    FaceSwitches* faceSwitches = nullptr;
+    // The cut file's row commands, the cut and the cut menu of the time lists.
+    CutFileCommands* cutFile = nullptr;
+    CutRun* cutRun = nullptr;
+    CutMenu* cutMenu = nullptr;
 };
 
 class VantroSession {
@@ -85,6 +100,9 @@ private:
     void joinCommandLine(TTALVO_VANTRO& window);
     void placePlayback(TTALVO_VANTRO& window);
     void wirePlayback(TTALVO_VANTRO& window);
+    void placeCutFace(TTALVO_VANTRO& window);
+    void placeCutFile(TTALVO_VANTRO& window);
+    QString cutFileCaption(TTALVO_VANTRO& window) const;
     void play(TTALVO_VANTRO& window, const QString& path, QWidget* list);
     void stopDevices();
     void applyFileOnly(TTALVO_VANTRO& window);

@@ -37,15 +37,7 @@ inline constexpr char TabSheet4[] = "左右反転";
 inline constexpr char TabSheet5[] = "リスト結合";
 inline constexpr char TabSheet6[] = "一括リネーム";
 
-// Fields of the two faces.
-inline constexpr char CutFileLabel[] = "CUT_FILE :";
-inline constexpr char CutFileHint[] = "カットファイル名";
-inline constexpr char SaveDirLabel[] = "SAVE_DIR :";
-inline constexpr char SaveDirHint[] = "分割ファイルセーブ先フォルダ名";
-inline constexpr char SaveFileLabel[] = "SAVE_FILE :";
-inline constexpr char SaveFileHint[] = "セーブファイル名";
-inline constexpr char SaveNamePattern[] = "_YYMMDD_HHMMSS_TTTTTT.wav";
-inline constexpr char SaveNamePatternHint[] = "セーブファイルには、分割タイム等が付加されます";
+// The file face's status line.
 inline constexpr char PlayFileLabel[] = "Play_FileName :";
 
 // Messages of the shortcut and version commands.

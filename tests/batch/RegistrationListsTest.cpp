@@ -169,9 +169,9 @@ TEST_F(RegistrationListsTest, ListFilesRoundTripWithSelectionsAndSurviveDamage)
     const FileRow odd{QStringLiteral("曲 ①\t.wav"), QStringLiteral("/音/曲 ①\t.wav"), {}, {}, {}};
     view(RegList::LR).setEntries({{odd, false}});
     fill(RegList::M, "M");
-    EXPECT_EQ(lists.saveListFiles("VANTRO"), 4);
+    EXPECT_EQ(lists.saveListFiles("VANTRO"), 5);
     EXPECT_TRUE(QFile::exists(programFile("VANTROMR.VEW")));
-    EXPECT_FALSE(QFile::exists(programFile("VANTROMM.VEW")));
+    EXPECT_TRUE(QFile::exists(programFile("VANTROMM.VEW")));
     EXPECT_EQ(lists.selectedCaption(RegList::G), "C");
     EXPECT_EQ(lists.selectedCaption(RegList::K), "");
 
@@ -181,10 +181,10 @@ TEST_F(RegistrationListsTest, ListFilesRoundTripWithSelectionsAndSurviveDamage)
     damaged.close();
 
     RegistrationLists loaded{box};
-    loaded.loadListFiles("VANTRO", {QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("曲 ①\t.wav"), {}});
+    loaded.loadListFiles("VANTRO", {QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("曲 ①\t.wav"), {}, QStringLiteral("M")});
     EXPECT_EQ(Captions(*loaded.list(RegList::G)), "[A]BCA");
     EXPECT_EQ(Captions(*loaded.list(RegList::K)), "");
     EXPECT_EQ(loaded.list(RegList::LR)->entries(), (ListEntries{{odd, true}}));
-    EXPECT_EQ(loaded.list(RegList::M)->topLevelItemCount(), 0);
+    EXPECT_EQ(Captions(*loaded.list(RegList::M)), "[M]");
     EXPECT_EQ(loaded.list(RegList::G)->headerItem()->text(0), QStringLiteral("4ｺ　ファイル名"));
 }

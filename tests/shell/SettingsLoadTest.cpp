@@ -4,6 +4,7 @@
 
 #include "MemorySettingsStore.h"
 #include "SettingsFields.h"
+#include "SettingsFolders.h"
 #include "SettingsLoad.h"
 #include "SettingsTestSupport.h"
 #include "WindowPlacement.h"
@@ -130,8 +131,9 @@ TEST_F(SettingsStageA, SplitFolderFoundBecomesTheCurrentDirectory)
     values = StageA(MemorySettingsStore{{"SAVE_DIR", HomeFolder() + "cUTS/"}});
     EXPECT_EQ(values.SAVE_DIR, cuts);
 
-    SendSplitFilesToProgramFolder(values);
-    EXPECT_EQ(values.SAVE_DIR, QString::fromStdString(ProgramFolder()));
+    // Parts go to the folder chosen; while none is, to ~/TALVOT32/SAVE_DIR/.
+    EXPECT_EQ(SplitFilesFolder(values.SAVE_DIR), cuts);
+    EXPECT_EQ(SplitFilesFolder(SplitFolderUnset()), HomeFolder() + "TALVOT32/SAVE_DIR/");
 }
 
 TEST_F(SettingsStageA, BatchFoldersAreExpandedOrDropped)

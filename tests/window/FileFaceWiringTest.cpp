@@ -38,18 +38,6 @@ protected:
         store->preset("CPath", qpath("sounds") + "/");
     }
 
-    // A mono 8 kHz file of `ms` milliseconds in sounds/.
-    QString sound(const std::string& name, int ms)
-    {
-        WavSpec wav;
-        wav.channels = 1;
-        wav.bits = 8;
-        wav.sampleRate = 8000;
-        wav.data = Bytes(static_cast<size_t>(ms) * 8, 128);
-        WriteFileBytes(path("sounds/" + name), wav.build());
-        return qpath("sounds/" + name);
-    }
-
     // Starts the program, waits for stage B and shows the window.
     void start()
     {

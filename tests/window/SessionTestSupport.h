@@ -13,6 +13,7 @@
 #include "MemorySettingsStore.h"
 #include "RecordingDesktop.h"
 #include "SettingsStore.h"
+#include "TestWav.h"
 #include "VantroSession.h"
 #include "WindowTestSupport.h"
 
@@ -59,6 +60,18 @@ protected:
         storeBatchFolders();
         QDir().mkpath(qpath("sounds"));
         store->preset("CPath", qpath("sounds") + "/");
+    }
+
+    // A mono 8 kHz file of `ms` milliseconds in sounds/.
+    QString sound(const std::string& name, int ms)
+    {
+        WavSpec wav;
+        wav.channels = 1;
+        wav.bits = 8;
+        wav.sampleRate = 8000;
+        wav.data = Bytes(static_cast<size_t>(ms) * 8, 128);
+        WriteFileBytes(path("sounds/" + name), wav.build());
+        return qpath("sounds/" + name);
     }
 
     // The session's window, shown once stage B has run (null when it never did).

@@ -54,7 +54,8 @@ TEST_F(VantroSessionTest, FirstRunAsksForTheFiveFoldersInOrderAndWritesEachAtOnc
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0x00, 0x80, 0x00));
     window.close();
     EXPECT_EQ(store->read("TALVO_COLOR"), "1");
-    EXPECT_EQ(store->read("SAVE_DIR"), QString::fromStdString(ProgramFolder()));
+    // No split-file folder was chosen: that is what is stored.
+    EXPECT_EQ(store->read("SAVE_DIR"), "@@@@@\\");
     EXPECT_EQ(store->read("MUON_DIR"), qpath("chosen/MUON_DIR") + "/");
 }
 
@@ -143,12 +144,14 @@ TEST_F(VantroSessionTest, TheSplitFolderCommandShowsTheChosenFolder)
     session.setFolderChooser([&](bool, const QString& caption, const QString& valueName, const QString& current) {
         EXPECT_EQ(caption, "分割WAVファイル登録先");
         EXPECT_EQ(valueName, "SAVE_DIR");
-        // Until a folder is chosen, split files go to the program folder.
-        EXPECT_EQ(current + "/", QString::fromStdString(ProgramFolder()));
+        // No folder was chosen yet: the dialog proposes its own.
+        EXPECT_TRUE(current.isEmpty());
         return qpath("parts");
     });
     TTALVO_VANTRO window(session.steps());
     ASSERT_TRUE(WaitForStageB(window));
+    // Until one is chosen, Edit_SDIR shows where the parts go.
+    EXPECT_EQ(window.Panel_CUT->Edit_SDIR->text(), qpath("TALVOT32/SAVE_DIR"));
     window.menus().MF_SAVE_DIR->trigger();
     EXPECT_EQ(window.Panel_CUT->Edit_SDIR->text(), qpath("parts"));
     EXPECT_EQ(session.state().settings.SAVE_DIR, qpath("parts") + "/");
@@ -166,9 +169,13 @@ TEST_F(VantroSessionTest, RegisteredFilesAndTheirSelectionSurviveARestart)
         RegistrationList& list = *session.state().lists->list(RegList::K);
         list.appendRow(first);
         list.appendRow(second);  // selected alone
+        RegistrationList& toCut = *session.state().lists->list(RegList::M);
+        toCut.appendRow(second);
+        toCut.appendRow(first);
         window.close();
     }
     EXPECT_EQ(store->read("K_Text"), "録音.wav");
+    EXPECT_EQ(store->read("M_Text"), "a.wav");
 
     VantroSession session;
     TTALVO_VANTRO window(session.steps());
@@ -178,6 +185,12 @@ TEST_F(VantroSessionTest, RegisteredFilesAndTheirSelectionSurviveARestart)
     EXPECT_EQ(entries[0].row, first);
     EXPECT_EQ(entries[1].row, second);
     EXPECT_EQ(session.state().lists->selectedCaption(RegList::K), "録音.wav");
+    // The files to cut come back too, with their selection.
+    const ListEntries toCut = session.state().lists->list(RegList::M)->entries();
+    ASSERT_EQ(toCut.size(), 2u);
+    EXPECT_EQ(toCut[0].row, second);
+    EXPECT_EQ(toCut[1].row, first);
+    EXPECT_EQ(session.state().lists->selectedCaption(RegList::M), "a.wav");
 }
 
 // A click on the file list plays the file on the silent output, the status

@@ -8,6 +8,9 @@ inline const std::string Converting = "変換中:";
 inline const std::string Failed = "変換に失敗しました・・・\n";
 inline const std::string ReReadFailed = "WAVデータ取得に失敗しました・・・\n";
 inline const std::string NotOntoSource = "元ファイルには上書きセーブ出来ません・・・";
+// The save dialog of own names: a cancelled dialog, and its filter.
+inline const std::string SkipWithoutSaving = "セーブせずに飛ばします☆☆☆";
+inline const std::string SaveFilter = "ＷＡＶ files (*.WAV)|*.WAV|ALL files (*.*)|*.*";
 inline const std::string NoFreeName = "番号付きのファイル名がすべて使われています・・・\n";
 inline const std::string SkipFile = "このファイルを飛ばします☆☆☆";
 inline const std::string Stopped = "中断ボタンが押されました・・・\n強制終了します☆☆☆";

@@ -75,3 +75,10 @@ std::string DateTimeWeekText(std::chrono::system_clock::time_point time)
     const std::tm t = LocalTime(time);
     return DateText(t) + " " + TimeText(t) + " " + WeekdayText(t.tm_wday);
 }
+
+std::string CompactDateTimeText(std::chrono::system_clock::time_point time)
+{
+    const std::tm t = LocalTime(time);
+    return TwoDigits(t.tm_year) + TwoDigits(t.tm_mon + 1) + TwoDigits(t.tm_mday) + "_" + TwoDigits(t.tm_hour) +
+           TwoDigits(t.tm_min) + TwoDigits(t.tm_sec);
+}

@@ -23,3 +23,6 @@ std::string WeekdayText(int weekday);
 std::string DateWeekTimeText(std::chrono::system_clock::time_point time);
 // The local time as "yy/mm/dd hh:mm:ss ddd", e.g. "24/03/09 07:05:02 Sat".
 std::string DateTimeWeekText(std::chrono::system_clock::time_point time);
+// The local time as "yymmddhhmmss" with "_" between date and time:
+// "240309_070502".
+std::string CompactDateTimeText(std::chrono::system_clock::time_point time);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "Folders.h"
 #include "SettingsValues.h"
 #include "YeNADDCUT.h"
 
@@ -34,6 +35,11 @@ QString BatchFolderFromStored(const QString& stored)
     const QString full = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(stored).absoluteFilePath()));
     if (!FolderExists(Bytes(full))) return {};
     return WithTrailingSeparator(full);
+}
+
+QString SplitFilesFolder(const QString& held)
+{
+    return held == SplitFolderUnset() ? Text(DefaultOutputFolder("SAVE_DIR")) : held;
 }
 
 QString FolderForDialog(const QString& held)

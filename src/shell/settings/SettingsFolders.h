@@ -20,6 +20,11 @@ QString SplitFolderFromStored(const QString& stored);
 // text is empty or the folder does not exist.
 QString BatchFolderFromStored(const QString& stored);
 
+// Where the parts of a cut go: the held split-file folder when one was
+// chosen, else ~/TALVOT32/SAVE_DIR/ (the default of that setting), which the
+// cut creates when it saves its first part. With a trailing separator.
+QString SplitFilesFolder(const QString& held);
+
 // The folder handed to the folder-setting dialog: without its trailing
 // separator, and empty while the split-file folder is unset.
 QString FolderForDialog(const QString& held);

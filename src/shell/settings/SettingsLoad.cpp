@@ -28,11 +28,6 @@ void LoadStageA(const SettingsStore& store, SettingsValues& values, const Window
     values.KL_DIR = BatchFolderFromStored(store.read(QStringLiteral("KL_DIR")));
 }
 
-void SendSplitFilesToProgramFolder(SettingsValues& values)
-{
-    values.SAVE_DIR = QString::fromStdString(ProgramFolder());
-}
-
 const QStringList& StageBValueNames()
 {
     static const QStringList names = {

@@ -27,11 +27,6 @@ int StoredVersion(const SettingsStore& store);
 // BatchFoldersSet() tells afterwards whether the first-run prompt must ask.
 void LoadStageA(const SettingsStore& store, SettingsValues& values, const WindowGeometry& geometry);
 
-// End of window creation: split files go to the program folder until a
-// split-file folder is chosen, and that is the folder written at shutdown.
-// Edit_SDIR keeps showing the folder stage A read.
-void SendSplitFilesToProgramFolder(SettingsValues& values);
-
 // The values stage B reads, in the order it reads them (Group last).
 const QStringList& StageBValueNames();
 
