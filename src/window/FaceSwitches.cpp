@@ -66,6 +66,8 @@ void FaceSwitches::listFilesToCut()
 void FaceSwitches::Button_SelectClick()
 {
     BusyCursor busy;
+    // Showing the file face keeps the registered times of the file in work.
+    window_.Panel_CUT->Panel_Fn->SaveTimeFiles();
     browser_.ChangeFolder(browser_.currentFolder());
     window_.showFileFace(true);
     window_.repaint();

@@ -342,9 +342,6 @@ void VantroSession::placeCutFile(TTALVO_VANTRO& window)
     };
     QObject::connect(&row, &CutFileRow::saveFolderDoubleClicked, window.menus().MF_SAVE_DIR, &QAction::trigger);
     row.Timer_Edit->watch(window.Panel_DFF->Edit_File_Disp);
-    // Showing the file face keeps the registered times of the file in work.
-    QObject::connect(face.Panel_C->Button_Select, &QPushButton::clicked, state_.cutFile,
-                     &CutFileCommands::SaveTimeFiles);
 
     state_.cutRun = new CutRun(context, &window);
     state_.cutRun->SaveDialog1 = SaveDialog2(&window, QStringLiteral("SaveDialog1"));
