@@ -47,17 +47,13 @@ protected:
     void SetUp() override
     {
         SessionTest::SetUp();
-        storeBatchFolders();
-        QDir().mkpath(qpath("sounds"));
-        store->preset("CPath", qpath("sounds") + "/");
+        storeFoldersAndSounds();
     }
 
     void start()
     {
-        window = std::make_unique<TTALVO_VANTRO>(session.steps());
-        ASSERT_TRUE(WaitForStageB(*window));
-        window->show();
-        QCoreApplication::processEvents();
+        window = StartWindow(session);
+        ASSERT_TRUE(window);
     }
 
     // A stereo 16-bit 8 kHz file of `seconds` whose every sample is 4096.

@@ -33,18 +33,14 @@ protected:
     void SetUp() override
     {
         SessionTest::SetUp();
-        storeBatchFolders();
-        QDir().mkpath(qpath("sounds"));
-        store->preset("CPath", qpath("sounds") + "/");
+        storeFoldersAndSounds();
     }
 
     // Starts the program, waits for stage B and shows the window.
     void start()
     {
-        window = std::make_unique<TTALVO_VANTRO>(session.steps());
-        ASSERT_TRUE(WaitForStageB(*window));
-        window->show();
-        QCoreApplication::processEvents();
+        window = StartWindow(session);
+        ASSERT_TRUE(window);
     }
 
     void fill(RegList id, const QStringList& paths, int selected = -1)

@@ -77,16 +77,8 @@ public:
 
 private:
     // An error box; Abort stops the run.
-    void error(const std::string& text)
-    {
-        if (hooks_.prompt.MKError(text) == PromptAnswer::Abort) result_.stopped = true;
-    }
-
-    void skip(const std::string& text)
-    {
-        ++result_.failed;
-        error(text);
-    }
+    void error(const std::string& text) { ShowError(hooks_.prompt, text, result_.stopped); }
+    void skip(const std::string& text) { LeaveFileOut(hooks_.prompt, text, result_.failed, result_.stopped); }
 
     void source(const std::string& path)
     {

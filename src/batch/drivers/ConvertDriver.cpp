@@ -66,16 +66,8 @@ public:
 
 private:
     // An error box; Abort stops the run after this file.
-    void error(const std::string& text)
-    {
-        if (hooks_.prompt.MKError(text) == PromptAnswer::Abort) result_.stopped = true;
-    }
-
-    void skip(const std::string& text)
-    {
-        ++result_.failed;
-        error(text);
-    }
+    void error(const std::string& text) { ShowError(hooks_.prompt, text, result_.stopped); }
+    void skip(const std::string& text) { LeaveFileOut(hooks_.prompt, text, result_.failed, result_.stopped); }
 
     // The target's name, or none when the file is skipped or the run stops.
     std::optional<std::string> target(const std::string& source)

@@ -10,6 +10,7 @@
 #include "HeadTexts.h"
 #include "OutputFiles.h"
 #include "OutputNames.h"
+#include "RunFrame.h"
 #include "WavEngine.h"
 #include "WavFile.h"
 #include "YeNADDCUT.h"
@@ -248,8 +249,7 @@ private:
 
 void LeaveOut(const std::string& text, Prompt& prompt, JoinResult& result)
 {
-    ++result.failed;
-    if (prompt.MKError(text, PromptAnswer::Abort) == PromptAnswer::Abort) result.stopped = true;
+    LeaveFileOut(prompt, text, result.failed, result.stopped, PromptAnswer::Abort);
 }
 
 bool IsSource(const std::string& path, const std::vector<std::string>& sources)

@@ -11,6 +11,17 @@ void RunSteps(size_t count, const RunHooks& hooks, bool& stopped, const std::fun
     }
 }
 
+void ShowError(Prompt& prompt, const std::string& text, bool& stopped, int defaultAnswer)
+{
+    if (prompt.MKError(text, defaultAnswer) == PromptAnswer::Abort) stopped = true;
+}
+
+void LeaveFileOut(Prompt& prompt, const std::string& text, int& failed, bool& stopped, int defaultAnswer)
+{
+    ++failed;
+    ShowError(prompt, text, stopped, defaultAnswer);
+}
+
 void ShowRunEnd(const RunHooks& hooks, bool stopped, int count, const RunEndTexts& texts)
 {
     if (stopped) hooks.prompt.MKInfoTM(ConvertTexts::Stopped);

@@ -15,6 +15,13 @@
 // runs then.
 void RunSteps(size_t count, const RunHooks& hooks, bool& stopped, const std::function<void(size_t)>& step);
 
+// An error box; an Abort answer sets `stopped`.
+void ShowError(Prompt& prompt, const std::string& text, bool& stopped, int defaultAnswer = PromptAnswer::OK);
+// A file left out of the run: counted in `failed`, and the reason shown as
+// an error box whose Abort answer sets `stopped`.
+void LeaveFileOut(Prompt& prompt, const std::string& text, int& failed, bool& stopped,
+                  int defaultAnswer = PromptAnswer::OK);
+
 struct RunEndTexts {
     std::string finished;     // the status text at the end
     std::string summaryHead;  // the summary's first line, with its line break
