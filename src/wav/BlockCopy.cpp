@@ -1,5 +1,7 @@
 #include "BlockCopy.h"
 
+#include <algorithm>
+
 bool PlanBlocks(const WavHead& head, const HeadTexts& texts, int64_t bufSize, int64_t frameBytes,
                 BlockPlan& plan, std::string& err)
 {
@@ -27,6 +29,15 @@ bool PlanBlocks(const WavHead& head, const HeadTexts& texts, int64_t bufSize, in
     plan.count = head.dataSize / load;
     plan.rest = head.dataSize % load;
     return true;
+}
+
+bool PlanInFile(WavFile& in, int64_t dataStart, const BlockPlan& plan, const HeadTexts& texts, std::string& err)
+{
+    const int64_t held = std::max<int64_t>(in.length() - dataStart, 0);
+    const int64_t fullBytes = plan.count * plan.load;
+    if (held >= fullBytes + plan.rest) return true;
+    err = texts.readFailed() + (held < fullBytes ? "" : "_A");
+    return false;
 }
 
 namespace {

@@ -34,6 +34,11 @@ struct BlockPlan {
 bool PlanBlocks(const WavHead& head, const HeadTexts& texts, int64_t bufSize, int64_t frameBytes,
                 BlockPlan& plan, std::string& err);
 
+// Every byte the plan reads, from dataStart on, lies within the file `in`.
+// Otherwise the text the first short read of the copy would give (with "_A"
+// when it falls in the rest), before anything is written.
+bool PlanInFile(WavFile& in, int64_t dataStart, const BlockPlan& plan, const HeadTexts& texts, std::string& err);
+
 // Rewrites the n bytes of a load in place; returns how many bytes, from the
 // start of the load, are to be written.
 using BlockTransform = std::function<int64_t(uint8_t* bytes, int64_t n)>;

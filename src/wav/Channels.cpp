@@ -145,11 +145,12 @@ bool splitChannel(const std::string& sourceFileName, const std::string& targetFi
         return false;
     BlockPlan plan;
     FrameLayout frame{};
-    if (!checkStereoSource(head, texts, buffer, plan, frame, err)) return false;
-    if (!SeekToData(source, head, texts, err)) return false;
+    if (!checkStereoSource(head, texts, buffer, plan, frame, err) ||
+        !CheckOutputSource(source, head, plan, head.fmtEnd(), head.dataSize / 2, texts, err) ||
+        !SeekToData(source, head, texts, err) || !monoFormat(head, frame, err))
+        return false;
     TargetFile target;
     if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
-    if (!monoFormat(head, frame, err)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {
         err = texts.headerWriteFailed();
         return false;
@@ -171,7 +172,9 @@ bool swapFile(const std::string& sourceFileName, const std::string& targetFileNa
         return false;
     BlockPlan plan;
     FrameLayout frame{};
-    if (!checkStereoSource(head, texts, buffer, plan, frame, err)) return false;
+    if (!checkStereoSource(head, texts, buffer, plan, frame, err) ||
+        !CheckOutputSource(source, head, plan, head.fmtEnd(), head.dataSize, texts, err))
+        return false;
     // The walk left the source at its first sample byte.
     TargetFile target;
     if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;

@@ -35,6 +35,15 @@ bool CommitTarget(TargetFile& out, const std::string& path, const HeadTexts& tex
     return false;
 }
 
+bool CheckOutputSource(WavFile& source, const WavHead& head, const BlockPlan& plan, int64_t outFmtEnd,
+                       int64_t outDataBytes, const HeadTexts& texts, std::string& err)
+{
+    if (!PlanInFile(source, head.dataStart, plan, texts, err)) return false;
+    if (FitsSizeFields(outFmtEnd, outDataBytes)) return true;
+    err = texts.blockSize();
+    return false;
+}
+
 bool WriteTargetHead(WavFile& out, const WavHead& head, int64_t headBytes)
 {
     return WriteAll(out, head.buf.data(), headBytes) && WriteDataHeader(out);
@@ -56,8 +65,10 @@ bool WriteCopy(WavFile& source, const std::string& sourcePath, const WavHead& he
                const CopyBuffer& buffer, const HeadTexts& texts, std::string& err)
 {
     BlockPlan plan;
-    if (!PlanBlocks(head, texts, buffer.size, 1, plan, err)) return false;
-    if (!SeekToData(source, head, texts, err)) return false;
+    if (!PlanBlocks(head, texts, buffer.size, 1, plan, err) ||
+        !CheckOutputSource(source, head, plan, head.fmtEnd(), head.dataSize, texts, err) ||
+        !SeekToData(source, head, texts, err))
+        return false;
     TargetFile target;
     if (!CreateTarget(target, targetPath, sourcePath, texts, err)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {

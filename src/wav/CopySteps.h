@@ -30,6 +30,13 @@ bool CreateTarget(TargetFile& out, const std::string& path, const std::string& s
 // Gives the finished target its name; the create-failed text when it cannot.
 bool CommitTarget(TargetFile& out, const std::string& path, const HeadTexts& texts, std::string& err);
 
+// The checks a new file passes before its first byte: the plan's samples lie
+// within the source, and an output of outFmtEnd head bytes (up to the end of
+// its `fmt ` chunk) and outDataBytes of samples keeps its sizes within their
+// 32-bit fields (the block-size text when it would not).
+bool CheckOutputSource(WavFile& source, const WavHead& head, const BlockPlan& plan, int64_t outFmtEnd,
+                       int64_t outDataBytes, const HeadTexts& texts, std::string& err);
+
 // Writes the first headBytes of a source's head, then "data" and a size of 0;
 // false when any of it was not written whole.
 bool WriteTargetHead(WavFile& out, const WavHead& head, int64_t headBytes);

@@ -122,8 +122,10 @@ bool FadeFile(const std::string& fileName, int64_t fadeInSeconds, int64_t fadeOu
         err = texts.bytesPerSec();
         return false;
     }
-    // The fade-in begins behind the head silence that stands at the front.
-    const int64_t dataSize = head.dataSize;
+    // The fade-in begins behind the head silence that stands at the front;
+    // the fade-out ends with the last whole frame, so that its steps scale
+    // whole samples even when a partial frame follows.
+    const int64_t dataSize = head.wholeFrameBytes();
     const int64_t skip = std::min(SilenceBytes(head.sampleRate, head.blockAlign, headSeconds, headTenths), dataSize);
     const FadeLengths fades = ClipFades(fadeInSeconds, fadeOutSeconds, (dataSize - skip) / bytesPerSec);
 
@@ -144,7 +146,7 @@ bool FadeFile(const std::string& fileName, int64_t fadeInSeconds, int64_t fadeOu
     const FadeFormat format = FadeFormatOf(head, bytesPerSec);
     const int64_t outBytes = fades.out * bytesPerSec;
     const FadeRegion in{head.dataStart + skip, fades.in * bytesPerSec, fades.in, true, "F_IN"};
-    const FadeRegion out{head.dataEnd() - outBytes, outBytes, fades.out, false, "F_OUT"};
+    const FadeRegion out{head.dataStart + dataSize - outBytes, outBytes, fades.out, false, "F_OUT"};
     const int64_t length = file.seekEnd();
     return RegionInFile(in, length, load, err) && RegionInFile(out, length, load, err) &&
            FadeRegionInPlace(file, in, format, work.get(), load, err) &&

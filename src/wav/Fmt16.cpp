@@ -20,7 +20,7 @@ constexpr int64_t PcmFmtBytes = 16;
 // chunk of another sub-format holds no PCM samples.
 bool checkNormalisable(const WavHead& head, const HeadTexts& texts, std::string& err)
 {
-    if (head.dataSize == 0) {
+    if (!HasSound(head)) {
         err = texts.noData();
         return false;
     }
@@ -59,12 +59,14 @@ bool fmt18To16(const std::string& sourceFileName, const std::string& targetFileN
     if (!checkNormalisable(head, texts, err)) return false;
     BlockPlan plan;
     if (!PlanBlocks(head, texts, buffer.size, 1, plan, err)) return false;
-    if (!SeekToData(source, head, texts, err)) return false;
-    TargetFile target;
-    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     // The head up to the end of a plain PCM format: the extension is dropped.
     MakePlainPcmFmt(head);
-    int64_t fmtEnd = head.fmtEnd();
+    const int64_t fmtEnd = head.fmtEnd();
+    if (!CheckOutputSource(source, head, plan, fmtEnd, head.dataSize, texts, err) ||
+        !SeekToData(source, head, texts, err))
+        return false;
+    TargetFile target;
+    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
     if (!WriteAll(target, head.buf.data(), fmtEnd)) {
         err = FmtWriteText;
         return false;

@@ -12,8 +12,9 @@ const std::string RestoreFailedText = "WAVファイルを元に戻せません�
 
 }  // namespace
 
-InPlaceGrowth::InPlaceGrowth(WavFile& file, const std::string& path, const WavHead& head, int64_t length)
-    : file_(file), path_(path), head_(head), length_(length), riffSize_(GetU32(head.buf.data() + 4))
+InPlaceGrowth::InPlaceGrowth(WavFile& file, const std::string& path, const WavHead& head, int64_t length,
+                             int64_t start)
+    : file_(file), path_(path), head_(head), length_(length), start_(start), riffSize_(GetU32(head.buf.data() + 4))
 {
 }
 
@@ -41,15 +42,14 @@ bool InPlaceGrowth::moveBytes(int64_t from, int64_t to, int64_t n)
 
 bool InPlaceGrowth::begin(int64_t growth)
 {
-    const int64_t dataEnd = head_.dataEnd();
-    // Only the old tail that the new bytes will cover needs keeping; it goes
+    // Only the old bytes that the new ones will cover need keeping; they go
     // behind the end of the file as it will be after the growth.
-    const int64_t kept = std::clamp<int64_t>(length_ - dataEnd, 0, growth);
+    const int64_t kept = std::clamp<int64_t>(length_ - start_, 0, growth);
     if (kept > 0) buffer_ = AllocBuffer(SmallBufSize);
-    keptAt_ = std::max(length_, dataEnd + growth);
+    keptAt_ = std::max(length_, start_ + growth);
     open_ = true;
-    // Until the copy is whole the old tail is untouched and needs no putting back.
-    if (kept > 0 && !(moveBytes(dataEnd, keptAt_, kept) && file_.seek(dataEnd))) return false;
+    // Until the copy is whole the old bytes are untouched and need no putting back.
+    if (kept > 0 && !(moveBytes(start_, keptAt_, kept) && file_.seek(start_))) return false;
     kept_ = kept;
     return true;
 }
@@ -57,7 +57,7 @@ bool InPlaceGrowth::begin(int64_t growth)
 bool InPlaceGrowth::undo()
 {
     open_ = false;
-    bool ok = kept_ == 0 || moveBytes(keptAt_, head_.dataEnd(), kept_);
+    bool ok = kept_ == 0 || moveBytes(keptAt_, start_, kept_);
     ok = TruncateWavFile(path_, length_) && ok;
     ok = WriteU32At(file_, head_.dataHeader + 4, head_.dataSize) && ok;
     return WriteU32At(file_, 4, riffSize_) && ok;

@@ -1,6 +1,7 @@
 #pragma once
-// A WAV file grown in place: new bytes are written from the end of its data
-// on, over whatever followed the data, and its two size fields are patched.
+// A WAV file grown in place: new bytes are written from a point at the end of
+// its data on (the end of its last whole frame, so that a partial frame is
+// written over), over whatever followed, and its two size fields are patched.
 // Before the first byte changes, what a failure must put back is kept: the
 // file's length, its size fields and the bytes the growth will overwrite
 // (copied behind everything the growth writes, so memory stays constant).
@@ -14,15 +15,17 @@
 
 class InPlaceGrowth {
 public:
-    // file stands open for reading and writing; length is its length now.
-    InPlaceGrowth(WavFile& file, const std::string& path, const WavHead& head, int64_t length);
+    // file stands open for reading and writing; length is its length now;
+    // the growth is written from `start` on, which lies within the data's
+    // last frame or at its end (head.dataEnd()).
+    InPlaceGrowth(WavFile& file, const std::string& path, const WavHead& head, int64_t length, int64_t start);
     InPlaceGrowth(const InPlaceGrowth&) = delete;
     InPlaceGrowth& operator=(const InPlaceGrowth&) = delete;
     // A growth left neither ended nor undone (an exception on the way) is undone.
     ~InPlaceGrowth();
 
-    // Keeps what `growth` bytes written at the data end will overwrite; the
-    // file then stands at the data end. False when they could not be kept
+    // Keeps what `growth` bytes written from the start will overwrite; the
+    // file then stands at the start. False when they could not be kept
     // (end then puts the file back).
     bool begin(int64_t growth);
 
@@ -39,6 +42,7 @@ private:
     const std::string& path_;
     const WavHead& head_;
     int64_t length_;
+    int64_t start_;
     uint32_t riffSize_;
     int64_t kept_ = 0;  // bytes of the file's old tail kept at keptAt_
     int64_t keptAt_ = 0;

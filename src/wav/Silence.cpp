@@ -32,6 +32,23 @@ bool HasBytesPerSec(const WavHead& head, const HeadTexts& texts, std::string& er
     return false;
 }
 
+// The head silence is the start of a join, whose append takes bytes per
+// second as a 32-bit product: a format whose product does not fit is refused
+// here, before the silence is written, as the append would refuse it after.
+bool HasJoinableBytesPerSec(const WavHead& head, const HeadTexts& texts, std::string& err)
+{
+    if (head.bytesPerSec() > 0) return true;
+    err = texts.bytesPerSec();
+    return false;
+}
+
+bool HasBits(const WavHead& head, const HeadTexts& texts, std::string& err)
+{
+    if (head.bitsPerSample != 0) return true;
+    err = texts.badSample();
+    return false;
+}
+
 // The silence of one call, in its two parts: whole seconds, then tenths.
 struct SilenceParts {
     int64_t whole = 0;
@@ -100,8 +117,19 @@ bool WriteHeadSilence(const std::string& source, const std::string& target, int3
     WavHead head;
     const WalkOptions walk{.wholeFmt = true, .positions32 = true};
     if (!ReadWavHead(in, source, texts, head, err, walk) || !CheckDataAndFormat(head, texts, err) ||
-        !HasBytesPerSec(head, texts, err))
+        !HasJoinableBytesPerSec(head, texts, err) || !HasBits(head, texts, err))
         return false;
+    // The source's samples are to follow the silence: a source that does not
+    // hold the data it claims cannot be joined.
+    if (in.length() < head.dataEnd()) {
+        err = texts.tooShort(source);
+        return false;
+    }
+    const SilenceParts parts = SilenceOf(head, seconds, tenths);
+    // The silence and the source's whole frames behind it must leave the RIFF
+    // size (fmt end + 8 + data - 8) within its 32-bit field; a longer file
+    // cannot be a WAV file, and the default text stands.
+    if (!FitsSizeFields(head.fmtEnd(), CountAdd(parts.total(), head.wholeFrameBytes()))) return false;
 
     // The new file is made under a temporary name and removed on every
     // failure; whatever stands at the target stays until it is replaced whole.
@@ -114,15 +142,6 @@ bool WriteHeadSilence(const std::string& source, const std::string& target, int3
         err = texts.headerWriteFailed();
         return false;
     }
-    if (head.bitsPerSample == 0) {
-        err = texts.badSample();
-        return false;
-    }
-    const SilenceParts parts = SilenceOf(head, seconds, tenths);
-    // RIFF size = fmt end + 8 + silence - 8 must fit its 32-bit field; a longer
-    // silence cannot be a WAV file, and the default text stands.
-    if (CountAdd(head.fmtEnd(), parts.total()) > MaxSizeField) return false;
-
     silence.fill(SilentByte(head));
     if (!WriteSilenceParts(out, silence, parts, texts, err)) return false;
     if (!PatchSizes(out, head.fmtEnd() + 4, static_cast<uint32_t>(parts.total()))) {
@@ -184,19 +203,19 @@ bool WriteTailSilence(const std::string& fileName, int32_t seconds, int32_t tent
         err = TailOffsetText;
         return false;
     }
-    if (head.bitsPerSample == 0) {
-        err = texts.badSample();
-        return false;
-    }
+    if (!HasBits(head, texts, err)) return false;
     const SilenceParts parts = SilenceOf(head, seconds, tenths);
-    const int64_t newDataSize = CountAdd(head.dataSize, parts.total());
+    // Silence starts on a frame: behind data that ends in a partial frame it
+    // is written over that frame. No silence leaves the data as it is.
+    const int64_t kept = parts.total() > 0 ? head.wholeFrameBytes() : head.dataSize;
+    const int64_t newDataSize = CountAdd(kept, parts.total());
     const int64_t riffSize = CountAdd(head.dataStart, newDataSize) - 8;
     // Both size fields must hold the longer data; the default text stands.
     if (riffSize > MaxSizeField) return false;
 
     silence.fill(SilentByte(head));
     // From here on a failure puts the file back as it was.
-    InPlaceGrowth growth(file, fileName, head, length);
+    InPlaceGrowth growth(file, fileName, head, length, head.dataStart + kept);
     bool written = false;
     if (!growth.begin(parts.total()))
         err = texts.headerWriteFailed();

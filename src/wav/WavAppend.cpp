@@ -17,14 +17,21 @@ const char* const FmtBehindDataText = "WAVフォーマットがデータエリ�
 const HeadTexts TargetTexts("K");
 const HeadTexts SourceTexts("KD");
 
-// The largest RIFF size a 32-bit size field can hold.
-constexpr int64_t MaxRiffSize = 0xFFFFFFFFLL;
-
 // Reads a file's head and makes sure it holds PCM samples.
 bool readPcmHead(WavFile& file, const std::string& path, WavFile::Mode mode, const HeadTexts& texts,
                  WavHead& head, std::string& err)
 {
     return OpenAndWalk(file, path, mode, texts, head, err) && CheckDataAndFormat(head, texts, err);
+}
+
+// Only the source's whole frames are joined: a partial frame would shift
+// every sample behind it. Less than one frame is no data.
+bool keepWholeFrames(WavHead& source, std::string& err)
+{
+    source.dataSize = static_cast<uint32_t>(source.wholeFrameBytes());
+    if (source.dataSize > 0) return true;
+    err = SourceTexts.noData();
+    return false;
 }
 
 // The appended samples overwrite whatever follows the data chunk, never a `fmt ` chunk.
@@ -97,7 +104,7 @@ bool wavAppend(const std::string& sourceFileName, const std::string& targetFileN
     WavFile source;
     WavHead sourceHead;
     if (!readPcmHead(source, sourceFileName, WavFile::Mode::Read, SourceTexts, sourceHead, err) ||
-        !NarrowToRange(sourceHead, range, SourceTexts, err))
+        !NarrowToRange(sourceHead, range, SourceTexts, err) || !keepWholeFrames(sourceHead, err))
         return false;
     if (!sameFormat(targetHead, targetFileName, sourceHead, sourceFileName, err)) return false;
     if (!source.seek(sourceHead.dataStart) || source.position() != sourceHead.dataStart) {
@@ -105,18 +112,24 @@ bool wavAppend(const std::string& sourceFileName, const std::string& targetFileN
         return false;
     }
     BlockPlan plan;
-    if (!PlanBlocks(sourceHead, SourceTexts, buffer.size, 1, plan, err)) return false;
+    if (!PlanBlocks(sourceHead, SourceTexts, buffer.size, 1, plan, err) ||
+        !PlanInFile(source, sourceHead.dataStart, plan, SourceTexts, err))
+        return false;
 
-    // The joined data must still be described by 32-bit size fields.
-    int64_t newDataSize = static_cast<int64_t>(targetHead.dataSize) + sourceHead.dataSize;
-    int64_t riffSize = targetHead.dataStart + newDataSize - 8;
-    if (riffSize > MaxRiffSize) {
+    // The samples go on from the end of the target's last whole frame, so
+    // that a partial frame there is written over and every joined file
+    // starts on a frame. The joined data must still be described by 32-bit
+    // size fields.
+    const int64_t writeFrom = targetHead.dataStart + targetHead.wholeFrameBytes();
+    const int64_t newDataSize = targetHead.wholeFrameBytes() + sourceHead.dataSize;
+    const int64_t riffSize = targetHead.dataStart + newDataSize - 8;
+    if (riffSize > MaxSizeField) {
         err = TargetSizeText + targetFileName;
         return false;
     }
 
     // From here on a failure puts the target back as it was.
-    InPlaceGrowth growth(target, targetFileName, targetHead, targetLength);
+    InPlaceGrowth growth(target, targetFileName, targetHead, targetLength, writeFrom);
     bool appended = false;
     if (!growth.begin(sourceHead.dataSize))
         err = TargetTexts.writeFailed();

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
+#if __has_include(<sys/stat.h>)
+#include <sys/stat.h>
+#endif
 #ifdef __linux__
 #include <unistd.h>
 #endif
@@ -104,6 +107,20 @@ bool WavFile::seekBy(int64_t delta)
 int64_t WavFile::seekEnd() { return rawSeek(0, SEEK_END) ? position() : -1; }
 
 int64_t WavFile::position() { return file_ ? tell64(file_) : -1; }
+
+int64_t WavFile::length()
+{
+    if (!file_) return -1;
+#if __has_include(<sys/stat.h>) && !defined(_WIN32)
+    struct stat info {};
+    return fstat(fileno(file_), &info) == 0 ? static_cast<int64_t>(info.st_size) : -1;
+#else
+    const int64_t here = tell64(file_);
+    if (here < 0 || seek64(file_, 0, SEEK_END) != 0) return -1;
+    const int64_t end = tell64(file_);
+    return seek64(file_, here, SEEK_SET) == 0 ? end : -1;
+#endif
+}
 
 bool SameFile(const std::string& a, const std::string& b)
 {

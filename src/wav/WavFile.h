@@ -53,6 +53,9 @@ public:
     int64_t seekEnd();
     // The current position, or -1.
     int64_t position();
+    // The file's length now, or -1. It does not move the file and is no
+    // seek: checks made before any transfer ask it.
+    int64_t length();
 
     // Copies up to n bytes of `source`, from its byte `offset` on, to this
     // file at its current position, inside the system where it can do so

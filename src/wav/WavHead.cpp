@@ -151,9 +151,11 @@ void MakePlainPcmFmt(WavHead& head)
     PutU16(head.buf.data() + head.fmtBody, head.formatTag);
 }
 
+bool HasSound(const WavHead& head) { return head.dataSize > 0 && head.wholeFrameBytes() > 0; }
+
 bool CheckDataAndFormat(const WavHead& head, const HeadTexts& texts, std::string& err)
 {
-    if (head.dataSize == 0) {
+    if (!HasSound(head)) {
         err = texts.noData();
         return false;
     }

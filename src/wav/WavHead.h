@@ -7,6 +7,7 @@
 #include <string>
 
 #include "HeadTexts.h"
+#include "SafeCount.h"
 #include "WavFile.h"
 #include "WorkBuffers.h"
 
@@ -36,6 +37,10 @@ struct WavHead {
 
     int64_t fmtEnd() const { return fmtBody + fmtSize; }
     int64_t dataEnd() const { return dataStart + dataSize; }
+    // The data's bytes up to the end of its last whole frame: a partial frame
+    // at the end holds no sample of every channel. All of the data when the
+    // block align is 0 (such a format is refused by its bytes per second).
+    int64_t wholeFrameBytes() const { return blockAlign > 0 ? dataSize - dataSize % blockAlign : dataSize; }
     // Samples per second x block align as a 32-bit signed product.
     int32_t bytesPerSec() const;
     // bits div 8, plus 1 when a remainder is left.
@@ -72,8 +77,16 @@ bool ReadWavHead(WavFile& file, const std::string& path, const HeadTexts& texts,
 // its bytes and its fields: its bytes up to fmtEnd() are then a plain PCM head.
 void MakePlainPcmFmt(WavHead& head);
 
-// The data-size and format-tag checks that follow the walk.
+// True when the data holds at least one whole frame: less is no sound at all.
+bool HasSound(const WavHead& head);
+
+// The data-size and format-tag checks that follow the walk: data of less than
+// one whole frame is refused as no data.
 bool CheckDataAndFormat(const WavHead& head, const HeadTexts& texts, std::string& err);
+
+// True when a new file of the head up to fmtEnd, a data header and dataBytes
+// of samples keeps its RIFF size (fmtEnd + dataBytes) within its 32-bit field.
+inline bool FitsSizeFields(int64_t fmtEnd, int64_t dataBytes) { return CountAdd(fmtEnd, dataBytes) <= MaxSizeField; }
 
 // Bytes per 40 ms of a format: bytes per second div 25.
 inline int64_t BytesPer40ms(int64_t bytesPerSec) { return bytesPerSec / 25; }

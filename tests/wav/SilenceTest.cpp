@@ -378,9 +378,10 @@ TEST_F(SilenceTest, TailDefaultTextNamesLengthAndFile)
 
 TEST_F(SilenceTest, TailSilenceMustLeaveBothSizeFieldsRepresentable)
 {
-    // A sparse file whose RIFF size would reach exactly 2^32 - 1 after 0.1 s.
-    WavSpec cd = Format(2, 44100, 16, 0);
-    const int64_t dataSize = 0xFFFFFFFFLL + 8 - 44 - 17640;
+    // A sparse file whose RIFF size would reach exactly 2^32 - 1 after 0.1 s
+    // (8-bit mono: every byte is a frame).
+    WavSpec cd = Format(1, 44100, 8, 0);
+    const int64_t dataSize = 0xFFFFFFFFLL + 8 - 44 - 4410;
     cd.dataSizeField = dataSize;
     const std::string path = dir.write("big.wav", cd.build());
     std::filesystem::resize_file(path, 44 + dataSize);
@@ -399,7 +400,7 @@ TEST_F(SilenceTest, TailSilenceMustLeaveBothSizeFieldsRepresentable)
         return all;
     }();
     EXPECT_EQ(ReadU32(head, 4), 0xFFFFFFFFu);
-    EXPECT_EQ(ReadU32(head, 40), static_cast<uint32_t>(dataSize + 17640));
+    EXPECT_EQ(ReadU32(head, 40), static_cast<uint32_t>(dataSize + 4410));
 }
 
 }  // namespace

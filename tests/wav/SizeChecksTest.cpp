@@ -153,7 +153,7 @@ TEST_F(SizeChecksTest, ExactlyFourGibMinusOneIsAskedAboutAndMayBeDeclined)
 TEST_F(SizeChecksTest, BeyondFourGibIsRefusedWithoutAQuestion)
 {
     EXPECT_EQ(check(source(4294967295LL), "", 0, 1, 0, 0), Beyond4G);
-    EXPECT_EQ(check(source(46), "", INT64_MAX, INT64_MAX, INT64_MAX, INT64_MAX), Beyond4G);
+    EXPECT_EQ(check(source(48), "", INT64_MAX, INT64_MAX, INT64_MAX, INT64_MAX), Beyond4G);
     // Bytes per second counted as the silence writer counts them: 1,073,741,831
     // Hz x 4 bytes is 4,294,967,324 a second (28 when cut to 32 bits), so a
     // tenth of a second alone would write some 430 MB.
