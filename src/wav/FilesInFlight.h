@@ -3,11 +3,14 @@
 // handler can reach them: a host that ends on an interrupt removes them first,
 // so that no half-made file is left behind.
 //
-// The record is a small fixed table of path texts, each guarded by a
-// lock-free atomic state; registering never allocates, and removal only reads
-// the table. A path that does not fit a slot, or a table that is full, leaves
-// the file unregistered: it is still removed on every ordinary way out, only
-// not on an interrupt.
+// The record is a small fixed table, each slot guarded by a lock-free atomic
+// state, so that a few callers may register and forget at once. Where the
+// system has descriptors, a slot holds an open descriptor of the file's folder
+// and the file's own name: a file is then removed however long the path of its
+// folder (also beyond what the system takes as one path) and wherever the
+// current folder has moved since. Elsewhere a slot holds the path text. A file
+// that cannot be recorded (its folder cannot be opened, the table is full) is
+// still removed on every ordinary way out, only not on an interrupt.
 #include <string>
 
 // Records a file; returns its slot, or -1 when it could not be recorded.
@@ -17,6 +20,6 @@ int RegisterFileInFlight(const std::string& path);
 void ForgetFileInFlight(int slot);
 
 // Removes every recorded file. Meant for a signal handler: it takes no lock,
-// allocates nothing and calls only unlink() where the system has it (which
-// POSIX lists as safe in a signal handler), else std::remove.
+// allocates nothing and calls only unlinkat() or unlink() where the system
+// has them (which POSIX lists as safe in a signal handler), else std::remove.
 void RemoveFilesInFlight() noexcept;

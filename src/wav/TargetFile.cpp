@@ -91,7 +91,7 @@ bool TargetFile::start(const fs::path& target, const std::string& temp)
     // Recorded before it exists, so that an interrupt never finds it unrecorded.
     std::error_code ec;
     const fs::path full = fs::absolute(temp, ec);
-    slot_ = RegisterFileInFlight(ec ? std::string() : full.string());
+    slot_ = RegisterFileInFlight(ec ? temp : full.string());
     if (!WavFile::open(temp, Mode::Create)) {
         ForgetFileInFlight(slot_);
         slot_ = -1;
