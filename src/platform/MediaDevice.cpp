@@ -13,7 +13,9 @@ struct MediaDevice::Session {
     int64_t originMs = 0, endMs = 0;
     uint64_t firstFrame = 0, endFrame = 0;
     uint64_t stoppedAt = 0;              // the position while not playing
+    uint64_t playEnd = 0;                // the frame the current play ends at
     std::unique_ptr<SoundOutput> output;
+    std::unique_ptr<SoundOutput> retired;  // an output that failed, kept until its call returned
     bool playing = false;
     bool notifyPending = false;
     std::shared_ptr<bool> playDone;      // set when the current play ends
@@ -129,16 +131,11 @@ int MediaDevice::play(Session& s, const MediaCommand& command, std::string&)
     if (start > s.lengthMs() || end > s.lengthMs() || start > end) return MediaOutOfRange;
 
     endPlay(s, NotifySuperseded);
-    const uint64_t first = s.frameAt(start), last = s.frameAt(end);
+    const uint64_t first = s.frameAt(start);
+    s.playEnd = s.frameAt(end);
     s.output = makeOutput_(s.layout);
-    const unsigned generation = ++s.generation;
-    auto finished = [this, &s, generation](bool playedToEnd) {
-        if (s.generation == generation) endPlay(s, playedToEnd ? NotifySuccessful : NotifyFailure);
-    };
-    if (!s.output->start(s.path, s.layout, first, last, finished)) {
-        s.output = SilentOutput(s.layout);  // no sound rather than no play
-        if (!s.output->start(s.path, s.layout, first, last, finished)) return MediaOutputFailed;
-    }
+    ++s.generation;
+    if (!startOutput(s, first)) return MediaOutputFailed;
     s.playing = true;
     s.notifyPending = command.notify;
     s.playDone = std::make_shared<bool>(false);
@@ -184,6 +181,49 @@ int MediaDevice::save(Session& s, const MediaCommand& command, std::string&)
     endPlay(s, NotifyAborted);
     const std::string error = SaveWaveRange(s.path, s.layout, s.firstFrame, s.endFrame, command.path);
     return error.empty() ? MediaOk : MediaSaveFailed;
+}
+
+// Starts the session's output on [first, playEnd). An output that cannot
+// start gives way to the silent clock: the play is not heard, but it runs
+// and ends on time.
+bool MediaDevice::startOutput(Session& s, uint64_t first)
+{
+    const unsigned generation = s.generation;
+    auto finished = [this, &s, generation](bool playedToEnd) { outputEnded(s, generation, playedToEnd); };
+    const bool started = s.output->start(s.path, s.layout, first, s.playEnd, finished);
+    noteSilence(s.output->silence());
+    if (started) return true;
+    s.retired = std::move(s.output);
+    s.output = SilentOutput(s.layout);
+    return s.output->start(s.path, s.layout, first, s.playEnd, finished);
+}
+
+// The output ended by itself. An output that lost its sound server hands
+// the rest of the play to the silent clock from where it stood, so the play
+// still ends on time and what follows it runs as usual.
+void MediaDevice::outputEnded(Session& s, unsigned generation, bool playedToEnd)
+{
+    if (s.generation != generation) return;
+    const Silence reason = s.output->silence();
+    if (playedToEnd || reason == Silence::None) {
+        endPlay(s, playedToEnd ? NotifySuccessful : NotifyFailure);
+        return;
+    }
+    noteSilence(reason);
+    const uint64_t at = s.output->position();
+    s.retired = std::move(s.output);  // its call is still on the stack
+    s.output = SilentOutput(s.layout);
+    if (!startOutput(s, at)) endPlay(s, NotifyFailure);
+}
+
+// The first play that is not heard tells the user why, once.
+void MediaDevice::noteSilence(Silence reason)
+{
+    if (reason == Silence::None || silenceNoticed_) return;
+    silenceNoticed_ = true;
+    QMetaObject::invokeMethod(
+        this, [this, text = SilenceNotice(reason)] { if (silenceNotice_) silenceNotice_(text); },
+        Qt::QueuedConnection);
 }
 
 // Ends the current play, if any, and reports it with `code` when its

@@ -61,6 +61,9 @@ public:
     // Where completion codes go; they arrive from the event loop, never
     // from inside send().
     void setNotifier(Notifier notifier) { notifier_ = std::move(notifier); }
+    // Where the notice goes that plays are not heard and why: given once per
+    // device (one per run), from the event loop. Plays go on silently.
+    void setSilenceNotice(std::function<void(const std::string& text)> notice) { silenceNotice_ = std::move(notice); }
 
 private:
     struct Session;
@@ -73,10 +76,15 @@ private:
     int erase(Session& s, const MediaCommand& command, std::string& reply);
     int save(Session& s, const MediaCommand& command, std::string& reply);
 
+    bool startOutput(Session& s, uint64_t first);
+    void outputEnded(Session& s, unsigned generation, bool playedToEnd);
+    void noteSilence(Silence reason);
     void endPlay(Session& s, int code);
     void post(int code);
 
     OutputFactory makeOutput_;
     Notifier notifier_;
+    std::function<void(const std::string&)> silenceNotice_;
+    bool silenceNoticed_ = false;
     std::map<std::string, std::unique_ptr<Session>> sessions_;
 };

@@ -1,34 +1,30 @@
 #include "SinkOutput.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-
 #include <algorithm>
-
-#include "PcmTo16.h"
 
 namespace {
 
-QAudioFormat Int16Format(const WaveLayout& layout)
+QAudioFormat Int16Format(const WaveLayout& layout, ChannelRouting routing)
 {
     QAudioFormat format;
     format.setSampleRate(static_cast<int>(layout.sampleRate));
-    format.setChannelCount(OutputChannels(layout));
+    format.setChannelCount(OutputChannels(layout, routing));
     format.setSampleFormat(QAudioFormat::Int16);
     return format;
 }
 
 }  // namespace
 
-FrameSource::FrameSource(const std::string& path, const WaveLayout& layout, uint64_t first, uint64_t end)
-    : reader_(path, layout), layout_(layout), next_(first), end_(end)
+FrameSource::FrameSource(const std::string& path, const WaveLayout& layout, ChannelRouting routing, uint64_t first,
+                         uint64_t end)
+    : reader_(path, layout), layout_(layout), routing_(routing), next_(first), end_(end)
 {
     ready_ = reader_.good() && reader_.seek(first) && open(QIODevice::ReadOnly);
 }
 
 qint64 FrameSource::readData(char* data, qint64 maxSize)
 {
-    const uint64_t outFrameBytes = 2 * OutputChannels(layout_);
+    const uint64_t outFrameBytes = 2 * OutputChannels(layout_, routing_);
     const uint64_t frames = std::min<uint64_t>(end_ - next_, static_cast<uint64_t>(maxSize) / outFrameBytes);
     if (frames == 0) return atEnd() ? -1 : 0;
     raw_.resize(frames * layout_.blockAlign);
@@ -37,15 +33,16 @@ qint64 FrameSource::readData(char* data, qint64 maxSize)
         next_ = end_;  // a file cut short ends the play
         return -1;
     }
-    ConvertToInt16(raw_.data(), got, layout_, reinterpret_cast<int16_t*>(data));
+    ConvertToInt16(raw_.data(), got, layout_, routing_, reinterpret_cast<int16_t*>(data));
     next_ += got;
     return static_cast<qint64>(got * outFrameBytes);
 }
 
-bool SinkOutput::CanPlay(const WaveLayout& layout)
+std::optional<ChannelRouting> SinkOutput::RoutingFor(const QAudioDevice& device, const WaveLayout& layout)
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    return !device.isNull() && device.isFormatSupported(Int16Format(layout));
+    for (const ChannelRouting routing : {ChannelRouting::AllChannels, ChannelRouting::StereoMix})
+        if (device.isFormatSupported(Int16Format(layout, routing))) return routing;
+    return std::nullopt;
 }
 
 bool SinkOutput::start(const std::string& path, const WaveLayout& layout, uint64_t first, uint64_t end,
@@ -55,19 +52,31 @@ bool SinkOutput::start(const std::string& path, const WaveLayout& layout, uint64
     first_ = stoppedAt_ = first;
     end_ = end;
     rate_ = layout.sampleRate;
-    source_ = std::make_unique<FrameSource>(path, layout, first, end);
+    source_ = std::make_unique<FrameSource>(path, layout, routing_, first, end);
     if (!source_->ready()) return false;
-    sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), Int16Format(layout));
-    QObject::connect(sink_.get(), &QAudioSink::stateChanged, [this, finished](QAudio::State state) {
-        const bool drained = state == QAudio::IdleState && source_->atEnd();
-        const bool failed = state == QAudio::StoppedState && sink_->error() != QAudio::NoError;
-        if (!drained && !failed) return;  // an underrun waits for more data
-        stop();
-        if (drained) stoppedAt_ = end_;
-        if (finished) finished(drained);
-    });
+    sink_ = std::make_unique<QAudioSink>(device_, Int16Format(layout, routing_));
+    // Connected only once the sink runs: a sink that fails to start reports
+    // it from inside start(), and that failure is answered here.
     sink_->start(source_.get());
-    return sink_->error() == QAudio::NoError;
+    if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
+        silence_ = Silence::ServerLost;
+        stop();
+        return false;
+    }
+    QObject::connect(sink_.get(), &QAudioSink::stateChanged,
+                     [this, finished](QAudio::State state) { stateChanged(state, finished); });
+    return true;
+}
+
+void SinkOutput::stateChanged(QAudio::State state, const Finished& finished)
+{
+    const bool drained = state == QAudio::IdleState && source_->atEnd();
+    const bool failed = state == QAudio::StoppedState && sink_->error() != QAudio::NoError;
+    if (!drained && !failed) return;  // an underrun waits for more data
+    if (failed) silence_ = Silence::ServerLost;
+    stop();
+    if (drained) stoppedAt_ = end_;
+    if (finished) finished(drained);  // the last thing done: it may end this output
 }
 
 void SinkOutput::stop()

@@ -1,18 +1,22 @@
 #pragma once
 // Playback through the default audio output: a QAudioSink pulls 16-bit
 // frames converted block by block from the file.
+#include <QAudioDevice>
 #include <QAudioSink>
 #include <QIODevice>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "PcmTo16.h"
 #include "SoundOutput.h"
 
 // The converted frames of a range, read on demand.
 class FrameSource : public QIODevice {
 public:
-    FrameSource(const std::string& path, const WaveLayout& layout, uint64_t first, uint64_t end);
+    FrameSource(const std::string& path, const WaveLayout& layout, ChannelRouting routing, uint64_t first,
+                uint64_t end);
     bool ready() const { return ready_; }
     bool atEnd() const override { return next_ >= end_; }
     bool isSequential() const override { return true; }
@@ -24,6 +28,7 @@ protected:
 private:
     WaveFrameReader reader_;
     WaveLayout layout_;
+    ChannelRouting routing_;
     uint64_t next_, end_;
     std::vector<char> raw_;
     bool ready_ = false;
@@ -31,15 +36,24 @@ private:
 
 class SinkOutput : public SoundOutput {
 public:
+    SinkOutput(QAudioDevice device, ChannelRouting routing) : device_(std::move(device)), routing_(routing) {}
+
     bool start(const std::string& path, const WaveLayout& layout, uint64_t first, uint64_t end,
                Finished finished) override;
     void stop() override;
     uint64_t position() const override;
+    Silence silence() const override { return silence_; }
 
-    // True when the default output takes the converted format of the layout.
-    static bool CanPlay(const WaveLayout& layout);
+    // How the device takes the layout: every channel when it accepts the
+    // count, else a stereo mix of a wider file; nothing when it takes neither.
+    static std::optional<ChannelRouting> RoutingFor(const QAudioDevice& device, const WaveLayout& layout);
 
 private:
+    void stateChanged(QAudio::State state, const Finished& finished);
+
+    QAudioDevice device_;
+    ChannelRouting routing_;
+    Silence silence_ = Silence::None;
     std::unique_ptr<QAudioSink> sink_;
     std::unique_ptr<FrameSource> source_;
     uint64_t first_ = 0, end_ = 0, stoppedAt_ = 0;
