@@ -137,6 +137,26 @@ void Require(bool condition, const char* what)
 
 namespace {
 
+constexpr int64_t FarAway = int64_t{1} << 60;
+
+}  // namespace
+
+WriteCounter::WriteCounter() { FileFaults::failWrite = FarAway; }
+
+WriteCounter::~WriteCounter() { FileFaults::failWrite = 0; }
+
+int64_t WriteCounter::writes() const { return FarAway - FileFaults::failWrite; }
+
+void RequireNothingWrittenOnRefusal(const std::string& err, const WriteCounter& counter)
+{
+    Require(err.empty() || counter.writes() == 0, "a refused call wrote bytes before its checks ended");
+}
+
+namespace {
+
+// A size field equals the 64-bit count it stands for: nothing wrapped.
+bool holds(uint32_t field, int64_t count) { return count >= 0 && count <= MaxSizeField && field == count; }
+
 WrittenLayout walkWritten(const std::string& path)
 {
     std::vector<uint8_t> bytes = readAll(path);
@@ -173,7 +193,7 @@ WrittenLayout RequireNewLayout(const std::string& path)
 {
     WrittenLayout layout = walkWritten(path);
     Require(layout.dataEnd == layout.length, "an output's data size does not end the file");
-    Require(layout.riffSize == static_cast<uint32_t>(layout.length - 8), "an output's RIFF size is not its length - 8");
+    Require(holds(layout.riffSize, layout.length - 8), "an output's RIFF size is not its length - 8");
     return layout;
 }
 
@@ -181,8 +201,7 @@ WrittenLayout RequireGrownLayout(const std::string& path)
 {
     WrittenLayout layout = walkWritten(path);
     Require(layout.dataEnd <= layout.length, "a grown file is shorter than its data");
-    Require(layout.riffSize == static_cast<uint32_t>(layout.dataEnd - 8),
-            "a grown file's RIFF size does not end at its data");
+    Require(holds(layout.riffSize, layout.dataEnd - 8), "a grown file's RIFF size does not end at its data");
     return layout;
 }
 

@@ -64,6 +64,24 @@ std::pair<int32_t, int32_t> BoundedSilence(const WavHead& head, int32_t seconds,
 // Aborts with the message when the condition fails: a fault in the engine.
 void Require(bool condition, const char* what);
 
+// Counts the writes of the engine's file layer while it lives (through the
+// fault seam, armed far beyond reach), so that a refusal can be checked to
+// have written nothing at all, not even a temporary file's first bytes.
+class WriteCounter {
+public:
+    WriteCounter();
+    ~WriteCounter();
+    WriteCounter(const WriteCounter&) = delete;
+    WriteCounter& operator=(const WriteCounter&) = delete;
+    int64_t writes() const;
+};
+
+// A refused call (err not empty) wrote nothing: every check ran first.
+void RequireNothingWrittenOnRefusal(const std::string& err, const WriteCounter& counter);
+
+// The data's bytes up to the end of its last whole frame.
+inline int64_t WholeFrames(const WavHead& head) { return head.wholeFrameBytes(); }
+
 // What a written file holds, found by walking its bytes from offset 12 (the
 // engine's own reader is not used: it refuses files under 46 bytes, and a head
 // without samples is shorter).

@@ -13,7 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     auto added = PeekHead(source);
     const auto names = FuzzFolderNames();
     std::string err;
-    WavAppend(source, target, err);
+    {
+        const WriteCounter counter;
+        WavAppend(source, target, err);
+        RequireNothingWrittenOnRefusal(err, counter);
+    }
     RequireUnchanged(source, data + half, size - half);
     if (!err.empty()) {
         // A failed append leaves the target as it was, byte for byte.
@@ -24,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Require(before && added, "an append succeeded on an unreadable file");
     if (DataAfterFmt(*before)) {
         WrittenLayout grown = RequireGrownLayout(target);
-        Require(grown.dataSize == before->dataSize + added->dataSize, "an append lost samples");
+        // Whole frames only: the target's partial frame is written over, the source's is left out.
+        Require(grown.dataSize == WholeFrames(*before) + WholeFrames(*added), "an append lost samples or frames");
     }
     return 0;
 }

@@ -10,7 +10,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string target = FreshFuzzPath("target.wav");
     const auto before = FuzzFolderNames();
     std::string err;
-    CopyWav(source, target, err);
+    {
+        const WriteCounter counter;
+        CopyWav(source, target, err);
+        RequireNothingWrittenOnRefusal(err, counter);
+    }
     RequireUnchanged(source, data, size);
     RequireFolderAfter(before, err.empty() ? "target.wav" : "", "a call left a temporary file or a failed output");
     if (err.empty()) {

@@ -23,7 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     auto [seconds, tenths] = head ? BoundedSilence(*head, params.among(1, Seconds), params.among(2, Tenths))
                                   : std::pair<int32_t, int32_t>{0, 0};
     std::string err;
-    AddHeadSilence(source, target, seconds, tenths, err);
+    {
+        const WriteCounter counter;
+        AddHeadSilence(source, target, seconds, tenths, err);
+        RequireNothingWrittenOnRefusal(err, counter);
+    }
     RequireUnchanged(source, data, size);
     RequireFolderAfter(before, err.empty() ? "target.wav" : "", "a call left a temporary file or a failed output");
     if (!err.empty()) return 0;

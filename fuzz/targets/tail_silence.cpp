@@ -21,7 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     auto [seconds, tenths] = head ? BoundedSilence(*head, params.among(1, Seconds), params.among(2, Tenths))
                                   : std::pair<int32_t, int32_t>{0, 0};
     std::string err;
-    AddTailSilence(file, seconds, tenths, err);
+    {
+        const WriteCounter counter;
+        AddTailSilence(file, seconds, tenths, err);
+        RequireNothingWrittenOnRefusal(err, counter);
+    }
     if (!err.empty()) {
         RequireUnchanged(file, data, size);  // a failure leaves the file as it was
         return 0;
@@ -29,8 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Require(head.has_value(), "silence was added to an unreadable file");
     if (DataAfterFmt(*head)) {
         WrittenLayout grown = RequireGrownLayout(file);
-        uint32_t silence = static_cast<uint32_t>(SilenceBytes(head->sampleRate, head->blockAlign, seconds, tenths));
-        Require(grown.dataSize == head->dataSize + silence, "tail silence is not the length asked for");
+        const int64_t silence = SilenceBytes(head->sampleRate, head->blockAlign, seconds, tenths);
+        // Silence starts on a frame, over a partial frame at the end of the data.
+        const int64_t kept = silence > 0 ? WholeFrames(*head) : head->dataSize;
+        Require(grown.dataSize == kept + silence, "tail silence is not the length asked for or not on a frame");
     }
     return 0;
 }
