@@ -49,6 +49,10 @@ std::vector<QPushButton*> BatchTabPage::addStartRow(const std::vector<StartButto
     }
     column_->addWidget(place, row, 0, 1, 2);
     column_->addWidget(stopButton, row, 0, 1, 2);
+    // The row of start buttons stays shown (and empty) while a run hides its
+    // buttons; a pointer's press goes to the topmost shown widget, so the
+    // stop button must lie above the row to get it. Hidden, it takes none.
+    stopButton->raise();
     connect(stopButton, &QPushButton::clicked, this, [stop = std::move(stop)] { stop(); });
     stopButton->hide();
     return made;
