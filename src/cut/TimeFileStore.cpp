@@ -44,6 +44,14 @@ bool SaveTimeFiles(const std::string& SaveBase, const RegisteredTimes& times)
     return qdx && sta;
 }
 
+bool SaveChangedTimeFiles(const std::string& SaveBase, const RegisteredTimes& times)
+{
+    if (SaveBase.empty()) return true;
+    const RegisteredTimes stored = LoadTimeFiles(SaveBase);
+    if (stored.times() == times.times() && stored.StartList() == times.StartList()) return true;
+    return SaveTimeFiles(SaveBase, times);
+}
+
 void DeleteTimeFiles(const std::string& SaveBase)
 {
     const TimeFilePaths paths = TimeFilesOf(ProgramFolder(), SaveBase);

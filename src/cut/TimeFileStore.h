@@ -15,5 +15,10 @@ RegisteredTimes LoadTimeFiles(const std::string& SaveBase);
 // False when a file could not be written or removed.
 bool SaveTimeFiles(const std::string& SaveBase, const RegisteredTimes& times);
 
+// Writes the times of the file in work when they or their marks differ from
+// what its time files hold, so that a save after every change writes only
+// what changed. False when a file could not be written or removed.
+bool SaveChangedTimeFiles(const std::string& SaveBase, const RegisteredTimes& times);
+
 // Removes both files of a save base, each when it exists.
 void DeleteTimeFiles(const std::string& SaveBase);

@@ -16,6 +16,9 @@
 #include <QTabWidget>
 
 #include "ColorBtn.h"
+#include "DeferredSave.h"
+#include "Mkdlg.h"
+#include "TimeFileStore.h"
 #include "ColourSchemes.h"
 #include "SaveNameDialog.h"
 #include "TabSheet1.h"
@@ -118,6 +121,20 @@ std::optional<QString> Selection(const QString& caption)
     return caption.isEmpty() ? std::nullopt : std::optional<QString>(caption);
 }
 
+// What a user cannot easily redo is written shortly after each change, not
+// only at shutdown: the five registration lists and the registered times of
+// the file in work (whose list ListBox_C shows every change of them).
+void KeepSavingChanges(ProgramState& state, QObject* owner)
+{
+    RegistrationLists& lists = *state.lists;
+    auto* listSave = new DeferredSave([&lists] { lists.saveListFiles(ProgramInfo::Word); }, owner);
+    for (const RegList list : AllRegLists) listSave->watch(lists.list(list)->model());
+
+    const CutWorkState& work = state.cutWork;
+    auto* timeSave = new DeferredSave([&work] { SaveChangedTimeFiles(work.SaveBase, work.registered); }, owner);
+    timeSave->watch(state.cutContext->ListBox_C->model());
+}
+
 void Place(QWidget* area, QWidget* content)
 {
     if (!area->layout()) new QVBoxLayout(area);
@@ -189,6 +206,7 @@ void VantroSession::stageB(TTALVO_VANTRO& window)
     state_.listJoinTab->showSettings();
     loadLineLists();
     loadLists(window);
+    KeepSavingChanges(state_, &window);
 }
 
 void VantroSession::placeFileFace(TTALVO_VANTRO& window)
@@ -269,6 +287,8 @@ void VantroSession::placeBatchTabs(TTALVO_VANTRO& window)
 void VantroSession::placePlayback(TTALVO_VANTRO& window)
 {
     state_.device = std::make_unique<MediaDevice>();
+    state_.device->setSilenceNotice(
+        [&window](const std::string& text) { MKInfo(*window.MKBoxDlg1, QString::fromStdString(text)); });
     MediaState& media = window.state().media;
     state_.playback = std::make_unique<Playback>(*state_.device, media, *window.MKBoxDlg1, state_.settings.FUN);
     Playback& playback = *state_.playback;
