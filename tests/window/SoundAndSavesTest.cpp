@@ -35,8 +35,9 @@ protected:
 
     void start()
     {
-        window = StartWindow(session);
-        ASSERT_NE(window, nullptr);
+        window = std::make_unique<TTALVO_VANTRO>(session.steps());
+        ASSERT_TRUE(WaitForStageB(*window));
+        window->show();
     }
 
     // Runs the event loop until `done` holds or 10 s have passed.
