@@ -27,14 +27,19 @@ private:
     bool before_;
 };
 
-// What the window shows while a run is at work, restored when the run ends:
-// the hourglass, the red status line, the stop button in place of the start
-// buttons and the progress bar.
+// What the window shows while a run is at work: the hourglass, the red
+// status line, the stop button in place of the start buttons, the progress
+// bar, and the running and list-busy flags. restore() puts it all back, once;
+// the run's end calls it before the summary, and leaving the run in any other
+// way does it too.
 class RunScreen {
 public:
     RunScreen(BatchTabContext& context, const BatchRunSpec& spec)
-        : context_(context), spec_(spec), running_(context.batch.running), listBusy_(context.batch.listBusy)
+        : context_(context), spec_(spec)
     {
+        busy_.emplace();
+        running_.emplace(context.batch.running);
+        listBusy_.emplace(context.batch.listBusy);
         if (QLineEdit* status = context_.status) {
             statusPalette_ = status->palette();
             QPalette red = status->palette();
@@ -51,15 +56,21 @@ public:
         }
     }
 
-    ~RunScreen()
-    {
-        showRunning(false);
-        if (context_.progress) context_.progress->hide();
-        if (context_.status && statusPalette_) context_.status->setPalette(*statusPalette_);
-    }
+    ~RunScreen() { restore(); }
 
     RunScreen(const RunScreen&) = delete;
     RunScreen& operator=(const RunScreen&) = delete;
+
+    void restore()
+    {
+        if (!busy_) return;
+        showRunning(false);
+        if (context_.progress) context_.progress->hide();
+        if (context_.status && statusPalette_) context_.status->setPalette(*statusPalette_);
+        listBusy_.reset();
+        running_.reset();
+        busy_.reset();
+    }
 
 private:
     void showRunning(bool running)
@@ -71,11 +82,18 @@ private:
 
     BatchTabContext& context_;
     const BatchRunSpec& spec_;
-    BusyCursor busy_;
-    FlagGuard running_;
-    FlagGuard listBusy_;
+    std::optional<BusyCursor> busy_;
+    std::optional<FlagGuard> running_;
+    std::optional<FlagGuard> listBusy_;
     std::optional<QPalette> statusPalette_;
 };
+
+// Moves the file browser to the folder last written to, when there is one.
+void ShowLastFolder(BatchTabContext& context, const std::string& lastFolder)
+{
+    const QString folder = QString::fromStdString(lastFolder);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) context.showFolder(folder);
+}
 
 }  // namespace
 
@@ -88,6 +106,7 @@ bool RunBatch(BatchTabContext& context, const BatchRunSpec& spec,
     FlagGuard busy(flags.busy);
     flags.cancel = false;
     std::string lastFolder;
+    bool folderShown = false;
     {
         RunScreen screen(context, spec);
         WindowPrompt prompt(context.box);
@@ -108,10 +127,15 @@ bool RunBatch(BatchTabContext& context, const BatchRunSpec& spec,
             context.progress->setRange(0, static_cast<int>(total));
             context.progress->setValue(static_cast<int>(done));
         };
+        hooks.workDone = [&](const std::string& folder) {
+            ShowLastFolder(context, folder);
+            folderShown = !folder.empty();
+            screen.restore();
+        };
         lastFolder = body(hooks);
     }
-    const QString folder = QString::fromStdString(lastFolder);
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) context.showFolder(folder);
+    // A driver that did not name its folder at the end still has it shown.
+    if (!folderShown) ShowLastFolder(context, lastFolder);
     for (LogKind kind : spec.shownLogs) context.logs.log(kind).showRecord(LogCaller::Other);
     return true;
 }

@@ -2,10 +2,12 @@
 // The window side of a batch run, the same for every tab: stops playback,
 // guards the tab's busy flag, paints the status line red with white text (the
 // driver writes its start text there), shows the hourglass, hides the start
-// buttons behind the stop button, binds the driver's hooks (prompt to the message box, pending
-// messages to the event loop and the tab's stop flag, status to the status
-// line, progress to the progress bar) and afterwards restores all of it,
-// shows the folder last written to in the file browser and the tab's logs.
+// buttons behind the stop button, and binds the driver's hooks (prompt to the
+// message box, pending messages to the event loop and the tab's stop flag,
+// status to the status line, progress to the progress bar). When the driver's
+// work is done, before its summary, the screen is put back as it was and the
+// file browser shows the folder last written to; after the driver the tab's
+// logs are shown.
 #include <QList>
 #include <QString>
 

@@ -60,7 +60,8 @@ public:
         if (!result_.started) return result_;
         hooks_.status(Started);
         RunSteps(sources.size(), hooks_, result_.stopped, [&](size_t i) { convert(sources[i]); });
-        ShowRunEnd(hooks_, result_.stopped, result_.converted, {Finished, SummaryHead, SummaryCount});
+        ShowRunEnd(hooks_, result_.stopped, result_.converted, {Finished, SummaryHead, SummaryCount},
+                   result_.lastFolder);
         return result_;
     }
 

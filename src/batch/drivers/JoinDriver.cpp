@@ -75,6 +75,6 @@ JoinResult JoinBatch(const std::vector<std::string>& sources, const std::string&
                   return OutputName(source, outputFolder, sources, settings, hooks, askSaveName, r);
               },
               result);
-    ShowRunEnd(hooks, result.stopped, result.joined, {Finished, SummaryHead, SummaryCount});
+    ShowRunEnd(hooks, result.stopped, result.joined, {Finished, SummaryHead, SummaryCount}, result.lastFolder);
     return result;
 }

@@ -74,6 +74,7 @@ ListJoinResult ListJoinBatch(const std::vector<std::string>& lines, const BatchT
             group.clear();
         }
     });
-    ShowRunEnd(hooks, result.stopped, result.outputs, {Finished, SummaryHead, JoinTexts::SummaryCount});
+    ShowRunEnd(hooks, result.stopped, result.outputs, {Finished, SummaryHead, JoinTexts::SummaryCount},
+               result.lastFolder);
     return result;
 }

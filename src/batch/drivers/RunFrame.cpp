@@ -22,9 +22,11 @@ void LeaveFileOut(Prompt& prompt, const std::string& text, int& failed, bool& st
     ShowError(prompt, text, stopped, defaultAnswer);
 }
 
-void ShowRunEnd(const RunHooks& hooks, bool stopped, int count, const RunEndTexts& texts)
+void ShowRunEnd(const RunHooks& hooks, bool stopped, int count, const RunEndTexts& texts,
+                const std::string& lastFolder)
 {
-    if (stopped) hooks.prompt.MKInfoTM(ConvertTexts::Stopped);
+    if (stopped) hooks.prompt.MKInfoTM(hooks.prompt.stopNotice());
+    hooks.workDone(lastFolder);
     hooks.status(texts.finished);
     hooks.prompt.MKInfoTM(count > 0 ? texts.summaryHead + texts.countLead + std::to_string(count) + texts.countText +
                                           "\n" + ConvertTexts::SummaryThanks

@@ -1,8 +1,9 @@
 #pragma once
 // The frame every batch run shares: its steps one after the other with the
 // progress and the stop button between them, and its end as the user sees
-// it (the stop notice when the run was stopped, the status text of the end,
-// and the summary of what was done).
+// it (the stop notice when the run was stopped, the screen put back with the
+// folder last written to, the status text of the end, and the summary of
+// what was done).
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -29,4 +30,7 @@ struct RunEndTexts {
     std::string countLead = "";  // stands before the count
 };
 
-void ShowRunEnd(const RunHooks& hooks, bool stopped, int count, const RunEndTexts& texts);
+// The end of a run, in the order the user sees it. `lastFolder` is the folder
+// of the last output written (without trailing separator, empty when none).
+void ShowRunEnd(const RunHooks& hooks, bool stopped, int count, const RunEndTexts& texts,
+                const std::string& lastFolder = std::string());

@@ -1,7 +1,7 @@
 #pragma once
 // What a batch driver is given besides its rows and settings: the prompt, the
-// sink of its log lines, and the hook it calls wherever the user interface
-// may process pending messages.
+// sink of its log lines, the hook it calls wherever the user interface may
+// process pending messages, and the hooks that show its progress and its end.
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -19,4 +19,8 @@ struct RunHooks {
     std::function<void(const std::string& text)> status = [](const std::string&) {};
     // Files done of files to do, after each file.
     std::function<void(size_t done, size_t total)> progress = [](size_t, size_t) {};
+    // The work is over (after the stop notice, before the summary): the
+    // window puts its screen back as it was before the run and shows the
+    // folder last written to (empty when none) in the file browser.
+    std::function<void(const std::string& lastFolder)> workDone = [](const std::string&) {};
 };
