@@ -71,7 +71,7 @@ public:
         hooks_.status(texts_.start);
         RunSteps(sources.size(), hooks_, result_.stopped, [&](size_t i) { source(sources[i]); });
         ShowRunEnd(hooks_, result_.stopped, result_.written,
-                   {texts_.end, texts_.summaryHead, texts_.countText, texts_.countLead});
+                   {texts_.end, texts_.summaryHead, texts_.countText, texts_.countLead}, result_.lastFolder);
         return result_;
     }
 
