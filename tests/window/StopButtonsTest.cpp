@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTest>
+#include <QMouseEvent>
 #include <QWindow>
 
 #include "ColorBtn.h"
@@ -33,10 +33,16 @@ protected:
         window->findChild<QTabWidget*>("PageControl1")->setCurrentWidget(window->findChild<QWidget*>(page));
     }
 
-    // A left click on the main window at the middle of `button`.
+    // A left press and release on the main window at the middle of `button`:
+    // the window hands them to whatever control lies on top there.
     void clickAt(QWidget* button)
     {
-        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, button->mapTo(window.get(), button->rect().center()));
+        const QPointF at = button->mapTo(window.get(), button->rect().center());
+        const QPointF global = window->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->windowHandle(), &press);
+        QCoreApplication::sendEvent(window->windowHandle(), &release);
     }
 
     // Clicks `stop` once, the first time `signal` of `sender` fires while it is shown.
