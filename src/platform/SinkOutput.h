@@ -3,36 +3,12 @@
 // frames converted block by block from the file.
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QIODevice>
 
 #include <memory>
 #include <optional>
-#include <vector>
 
-#include "PcmTo16.h"
+#include "FrameSource.h"
 #include "SoundOutput.h"
-
-// The converted frames of a range, read on demand.
-class FrameSource : public QIODevice {
-public:
-    FrameSource(const std::string& path, const WaveLayout& layout, ChannelRouting routing, uint64_t first,
-                uint64_t end);
-    bool ready() const { return ready_; }
-    bool atEnd() const override { return next_ >= end_; }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override;
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    WaveFrameReader reader_;
-    WaveLayout layout_;
-    ChannelRouting routing_;
-    uint64_t next_, end_;
-    std::vector<char> raw_;
-    bool ready_ = false;
-};
 
 class SinkOutput : public SoundOutput {
 public:
