@@ -117,6 +117,7 @@ bool RunBatch(BatchTabContext& context, const BatchRunSpec& spec,
             QCoreApplication::processEvents();
             return flags.cancel;
         };
+        hooks.closing = [&context] { return context.batch.closing; };
         hooks.status = [&context](const std::string& text) {
             if (!context.status) return;
             context.status->setText(QString::fromStdString(text));

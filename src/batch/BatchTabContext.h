@@ -35,6 +35,7 @@ struct BatchState {
     std::array<TabRunFlags, BatchTabTotal> tabs{};
     bool running = false;   // some batch run is at work (other handlers consult it)
     bool listBusy = false;  // clicks on the file list and the registration lists do nothing
+    bool closing = false;   // the window is closing: a run keeps nothing it has not finished
 
     TabRunFlags& flags(BatchTab tab) { return tabs[static_cast<size_t>(tab)]; }
     const TabRunFlags& flags(BatchTab tab) const { return tabs[static_cast<size_t>(tab)]; }

@@ -167,8 +167,11 @@ void TTabSheet1::Btn_HENKAN_SENClick(bool all)
         const std::vector<std::string> sources = SelectedSources(list, all);
         takeLevels();
         if (list->isEnabled()) list->setFocus();
-        const ConvertResult result = ConvertBatch(sources, context_.settings.MUON_DIR.toStdString(),
-                                                  ConvertSettingsOf(context_.settings), hooks, context_.askSaveName);
+        ConvertSettings settings = ConvertSettingsOf(context_.settings);
+        // The lengths are read at each file: a change made during the run applies from the next file.
+        settings.readTimes = [this] { return TimesOf(context_.settings, TimeTab::G); };
+        const ConvertResult result = ConvertBatch(sources, context_.settings.MUON_DIR.toStdString(), settings,
+                                                  hooks, context_.askSaveName);
         if (list->isEnabled()) list->setFocus();
         return result.lastFolder;
     });

@@ -56,6 +56,8 @@ void TTabSheet2::Btn_KETUGO_SENClick(bool all)
         JoinSettings settings;
         static_cast<BatchTimes&>(settings) = TimesOf(context_.settings, TimeTab::K);
         settings.ownNames = context_.settings.SAVE_NAME_K;
+        // Each step reads the lengths as it comes to them, as the popups may change them meanwhile.
+        settings.readTimes = [this] { return TimesOf(context_.settings, TimeTab::K); };
         const JoinResult result =
             JoinBatch(sources, context_.settings.WADD_DIR.toStdString(), settings, hooks, context_.askSaveName);
         for (const std::string& line : result.usedLines) used.append(QString::fromStdString(line));

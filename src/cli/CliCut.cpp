@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CliPrompt.h"
+#include "CliTimes.h"
 #include "CutLogLine.h"
 #include "CutPlan.h"
 #include "CutTexts.h"
@@ -60,7 +61,7 @@ CutCall ReadCutCall(const CommandArgs& args)
     }
     if (args.size() < at + 3) throw UsageError("cut needs SOURCE, OUTDIR and at least one TIME");
     call.source = args.text(at++);
-    call.outputFolder = args.text(at++);
+    call.outputFolder = RequiredFolder(args.text(at++), "cut");
     if (!call.outputFolder.ends_with('/')) call.outputFolder += '/';
     call.times = SortedTimes(args, at);
     return call;
@@ -117,14 +118,24 @@ private:
         const std::string name =
             PartName(call_.outputFolder, prefix_, part.CutFrom, format_, part.category, work_.SaveExt);
         // A part beyond the end of the file holds nothing and is not written.
-        const auto path = first < layout_.frameCount ? FreePartName(name) : std::nullopt;
-        if (!path || !SaveWaveRange(call_.source, layout_, first, end, *path).empty()) {
+        const auto path = first < layout_.frameCount ? savePart(first, end, PartNaming(name)) : std::nullopt;
+        if (!path) {
             hooks_.prompt.MKError(name + "\n" + CutTexts::CutFailedText);
             return false;
         }
         const std::string length = CutLengthText(LengthMs(end - first, layout_), call_.minutes);
         hooks_.log(CutLogLine(*path, length, std::chrono::system_clock::now()));
         return true;
+    }
+
+    // Writes the frames under a temporary name; the whole part then takes the
+    // first free name of its naming, which is returned.
+    std::optional<std::string> savePart(uint64_t first, uint64_t end, const OutputNaming& naming)
+    {
+        OutputDraft draft;
+        if (!BeginDraft(draft, naming) || !SaveWaveRange(call_.source, layout_, first, end, draft.path()).empty())
+            return std::nullopt;
+        return PublishDraft(draft, naming);
     }
 
     const CutCall& call_;

@@ -18,6 +18,9 @@ public:
     CliPrompt& operator=(const CliPrompt&) = delete;
 
     int show(PromptKind kind, const std::string& text, int defaultAnswer, int seconds) override;
+    // vantro-wav has no stop button: a run stops only on a question's default Abort.
+    std::string stopNotice() const override { return StoppedByAbort; }
+    static inline const std::string StoppedByAbort = "既定の答え（中止）により処理を中断しました・・・";
 
     // The last message is held back until the next one comes or the run ends:
     // a failed run hands it to the caller as its error text (which the tool

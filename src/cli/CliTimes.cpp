@@ -38,11 +38,19 @@ size_t ReadBatchTimes(const CommandArgs& args, const std::string& command, Batch
     return at;
 }
 
+std::string RequiredFolder(const std::string& folder, const std::string& command)
+{
+    // An empty folder would put the outputs in whatever folder the command
+    // happens to run in, or at the root.
+    if (folder.empty()) throw UsageError(command + ": OUTDIR must not be empty");
+    return folder;
+}
+
 BatchCall ReadBatchCall(const CommandArgs& args, size_t at, const std::string& command)
 {
     if (at >= args.size() || args.size() - at < 2) throw UsageError(command + " needs OUTDIR and at least one SOURCE");
     BatchCall call;
-    call.outputFolder = args.text(at++);
+    call.outputFolder = RequiredFolder(args.text(at++), command);
     while (at < args.size()) call.sources.push_back(args.text(at++));
     return call;
 }

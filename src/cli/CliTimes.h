@@ -27,4 +27,7 @@ struct BatchCall {
 };
 
 // Reads OUTDIR and at least one SOURCE from `at` on. Throws UsageError naming `command`.
+// The output folder as given; wrong usage when it is empty.
+std::string RequiredFolder(const std::string& folder, const std::string& command);
+
 BatchCall ReadBatchCall(const CommandArgs& args, size_t at, const std::string& command);

@@ -1,7 +1,9 @@
 // vantro-wav: one engine routine per call, on the command line.
 //   exit 0: done; 1: the routine failed (its message on standard error);
 //   2: wrong usage (nothing was run).
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <vector>
@@ -41,9 +43,14 @@ int run(const Invocation& inv)
         // A fault the routine did not catch: its default text says what failed.
         if (errorText.empty()) errorText = e.what();
     }
-    if (errorText.empty()) return ExitDone;
-    PrintLine(stderr, errorText);
-    return ExitFailed;
+    if (!errorText.empty()) PrintLine(stderr, errorText);
+    // Output that could not be written (a full disk, a closed pipe) is a
+    // failure, as it is for the system's own tools.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        PrintLine(stderr, std::string("vantro-wav: write error on standard output: ") + std::strerror(errno));
+        return ExitFailed;
+    }
+    return errorText.empty() ? ExitDone : ExitFailed;
 }
 
 }  // namespace

@@ -143,19 +143,20 @@ bool CutRun::CutPart(const std::string& categoryName)
     const CutWorkState& work = context_.work;
     std::string path = PartName(SaveDir_, NamePrefix_, CutFrom_, work.format, categoryName, work.SaveExt);
     int errors = deleteOutside();
+    std::optional<OutputNaming> naming;
     if (errors == 0) {
         // An own name may replace a file (the dialog asked); an automatic
         // name never does.
-        const std::optional<std::string> target = context_.settings.SAVE_NAME ? askOwnName(path) : FreePartName(path);
-        if (target)
-            path = *target;
-        else
-            ++errors;
+        const std::optional<std::string> own = context_.settings.SAVE_NAME ? askOwnName(path) : std::nullopt;
+        if (!context_.settings.SAVE_NAME)
+            naming = PartNaming(path);
+        else if (own && !own->empty())
+            naming = ChosenNaming(*own, "_m");
     }
-    if (errors == 0) {
+    if (errors == 0 && naming) {
         BusyCursor busy;
         LetMessagesRun();
-        if (!path.empty() && !savePart(path)) ++errors;
+        if (!savePart(*naming, path)) ++errors;
     }
     LetMessagesRun();
     playback.MciStopClose();
@@ -233,13 +234,20 @@ std::optional<std::string> CutRun::askOwnName(const std::string& proposed)
     }
 }
 
-// Saves what is left of the source as `path` and logs it.
-bool CutRun::savePart(const std::string& path)
+// Saves what is left of the source under a temporary name, gives the whole
+// part the first free name of its naming (`path` then holds it) and logs it.
+bool CutRun::savePart(const OutputNaming& naming, std::string& path)
 {
     MediaState& media = context_.media;
     Playback& playback = context_.playback;
+    path = naming.first;
     if (context_.settings.SAVE_DIR == SplitFolderUnset()) QDir().mkpath(Text(SaveDir_));
-    if (playback.MciSend("save TalvoMID \"" + path + "\"") != 0) return false;
+    OutputDraft draft;
+    if (!BeginDraft(draft, naming)) return false;
+    if (playback.MciSend("save TalvoMID \"" + draft.path() + "\"") != 0) return false;
+    const std::optional<std::string> published = PublishDraft(draft, naming);
+    if (!published) return false;
+    path = *published;
     media.PlayLength = -1;
     LetMessagesRun();
     if (playback.MciSend("status TalvoMID length") == 0) takeReply(media.PlayLength);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "CutPlan.h"
+#include "OutputPublish.h"
 
 class TTimeListBox;
 struct CutFaceContext;
@@ -49,9 +50,8 @@ private:
     bool openSource();
     bool readLength();
     int deleteOutside();
-    std::optional<std::string> partPath(const std::string& categoryName);
     std::optional<std::string> askOwnName(const std::string& proposed);
-    bool savePart(const std::string& path);
+    bool savePart(const OutputNaming& naming, std::string& path);
     int showError(const QString& text);
     bool takeReply(int& value) const;
 

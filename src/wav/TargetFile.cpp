@@ -1,13 +1,11 @@
 #include "TargetFile.h"
 
-#include <algorithm>
-#include <chrono>
-#include <cstdint>
 #include <cstdio>
-#include <random>
 #include <system_error>
 
 #include "FilesInFlight.h"
+#include "OutputDraft.h"
+#include "TemporaryName.h"
 
 namespace fs = std::filesystem;
 
@@ -16,37 +14,6 @@ namespace {
 // Names are random, so a second try almost never happens; a folder that takes
 // no file fails every try at once.
 constexpr int NameTries = 8;
-// The part of the target's name kept in the temporary name, so that the whole
-// stays within the usual limit of 255 bytes.
-constexpr std::size_t KeptNameBytes = 200;
-
-uint64_t seed()
-{
-    uint64_t value = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    try {
-        std::random_device device;
-        value ^= (static_cast<uint64_t>(device()) << 32) | device();
-    } catch (...) {
-        // The clock alone still varies; exclusive creation settles any clash.
-    }
-    return value;
-}
-
-uint64_t randomTag()
-{
-    thread_local std::mt19937_64 generator{seed()};
-    return generator();
-}
-
-// ".<name>.<16 hex digits>.tmp", the name cut where no UTF-8 character is split.
-std::string temporaryName(const std::string& name, uint64_t tag)
-{
-    std::size_t keep = std::min(name.size(), KeptNameBytes);
-    while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(tag));
-    return "." + name.substr(0, keep) + "." + hex + ".tmp";
-}
 
 // The file a target names; a symbolic link leads to the file it names.
 fs::path resolveTarget(const std::string& target)
@@ -78,11 +45,12 @@ bool TargetFile::create(const std::string& target, const std::string& source)
 {
     discard();
     if (SameFile(target, source)) return false;
+    if (IsOutputDraft(target)) return startInDraft(target);
     const fs::path name = resolveTarget(target);
     if (!name.has_filename() || !replaceable(name)) return false;
     const std::string fileName = name.filename().string();
     for (int i = 0; i < NameTries; ++i)
-        if (start(name, (name.parent_path() / temporaryName(fileName, randomTag())).string())) return true;
+        if (start(name, (name.parent_path() / TemporaryName(fileName)).string())) return true;
     return false;
 }
 
@@ -102,8 +70,29 @@ bool TargetFile::start(const fs::path& target, const std::string& temp)
     return true;
 }
 
+// A batch output's draft is already a new file of the run's own, under a
+// temporary name: it is written in place, with no second temporary file.
+bool TargetFile::startInDraft(const std::string& draft)
+{
+    if (!WavFile::open(draft, Mode::ReadWrite)) return false;
+    if (!TruncateWavFile(draft, 0)) {
+        close();
+        return false;
+    }
+    draft_ = draft;
+    return true;
+}
+
 bool TargetFile::commit()
 {
+    if (!draft_.empty()) {
+        if (close()) {
+            draft_.clear();
+            return true;
+        }
+        discard();
+        return false;
+    }
     if (temp_.empty()) return false;
     if (!close() || !RenameWavFile(temp_, target_)) {
         discard();
@@ -120,6 +109,9 @@ bool TargetFile::commit()
 void TargetFile::discard() noexcept
 {
     close();
+    // A draft goes back to the empty file it was.
+    if (!draft_.empty()) TruncateWavFile(draft_, 0);
+    draft_.clear();
     if (!temp_.empty()) std::remove(temp_.c_str());
     ForgetFileInFlight(slot_);
     slot_ = -1;

@@ -2,7 +2,8 @@
 // A new file that appears whole or not at all. It is written under a
 // temporary name in its target's folder (".<name>.<random>.tmp", created
 // exclusively, so that two runs never share one) and takes the target's name
-// only in commit(), which replaces a file of that name in one step. Until then
+// only in commit(), which replaces a file of that name in one step. A target
+// that is a live OutputDraft is itself such a file and is written in place. Until then
 // a file standing under the target's name is untouched. A TargetFile that goes
 // away uncommitted (a failed check, a short write, an exception) removes its
 // temporary file; while that file exists it is recorded for the interrupt
@@ -34,9 +35,11 @@ public:
 
 private:
     bool start(const std::filesystem::path& target, const std::string& temp);
+    bool startInDraft(const std::string& draft);
     void discard() noexcept;
 
     std::string target_;
     std::string temp_;
+    std::string draft_;  // an output draft written in place
     int slot_ = -1;
 };

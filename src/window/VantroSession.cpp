@@ -407,7 +407,9 @@ void VantroSession::play(TTALVO_VANTRO& window, const QString& path, QWidget* li
 void VantroSession::stopDevices()
 {
     if (state_.lists) state_.lists->Btn_CANSEL_GClick();
-    // A batch at work stops after its current file.
+    // A batch at work stops after its current file, and keeps no output it
+    // has not finished.
+    state_.batch.closing = true;
     for (TabRunFlags& flags : state_.batch.tabs) flags.cancel = true;
     if (!state_.playback) return;
     state_.playback->MciStopClose();

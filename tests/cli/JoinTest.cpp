@@ -26,14 +26,20 @@ TEST_F(CliTest, JoinStopsAtAFileOfAnotherFormatWithStatusOneOrTwoOnWrongUsage)
     mono.data = Bytes(200, 3);
     const std::string m = dir.write("m.wav", mono.build());
     const std::string c = stereo("c.wav", 100);
-    // The failure's default answer is Abort: the run stops, the output keeps a.
+    // The failure's default answer is Abort: the join is given up and
+    // nothing of it is left or logged; the message names the output, not
+    // the temporary file it was built in.
     ToolResult r = run({"join", dir.path().string(), a, m, c});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "44100/16/stereo  0.00002         444 " + dir.file("a_a000.wav") + "\n");
-    EXPECT_TRUE(r.err.starts_with("結合に失敗しました・・・\n")) << r.err;
-    EXPECT_TRUE(r.err.ends_with(m + "\n\n中断ボタンが押されました・・・\n強制終了します☆☆☆\n\n結合\n1個結合しました☆☆☆\n"
-                                    "お疲れ様☆☆☆\n"))
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("a_a000.wav")));
+    EXPECT_TRUE(r.err.starts_with("結合に失敗しました・・・\nWAVフォーマットが違います・・・KD\n" + dir.file("a_a000.wav")))
         << r.err;
+    EXPECT_TRUE(r.err.ends_with(m + "\n\n既定の答え（中止）により処理を中断しました・・・\n\n結合\n"
+                                    "ファイルが選択されていません・・・\n"))
+        << r.err;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
 
     for (std::vector<std::string> wrong : {std::vector<std::string>{"join", dir.path().string()},
                                            {"join", "--fade-in", dir.path().string(), a},

@@ -4,6 +4,7 @@
 // the outputs, and each run shows its log.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -278,6 +279,21 @@ TEST_F(BatchTabsTest, JoinSeparationReversalAndFmtRunFromTheirTabs)
     EXPECT_EQ(fmt.at(16), 16) << "the fmt chunk holds 16 bytes";
     EXPECT_TRUE(find<ColorBtn>("ColorBtn7")->isEnabled());
     EXPECT_TRUE(lastBox().startsWith(S("fmtヘッダー 18>>16変換\n1")));
+}
+
+// Closing the window stops a join at work, and the join is not finished with
+// the files joined so far: nothing of it is left in the output folder.
+TEST_F(BatchTabsTest, ClosingTheWindowDuringAJoinLeavesNoJoin)
+{
+    const QStringList sources = {sound("a.wav", 1), sound("b.wav", 1), sound("c.wav", 1)};
+    start();
+    fill(RegList::K, sources);
+    QObject::connect(find<QLineEdit>("Edit_File_Disp"), &QLineEdit::textChanged, window.get(), [&](const QString& text) {
+        if (text.startsWith(S("結合中:")) && text.endsWith(QLatin1String("b.wav"))) window->close();
+    });
+    find<QPushButton>("Btn_KETUGO_ALL")->click();
+    EXPECT_TRUE(QDir(qpath("out/WADD_DIR")).entryList(QDir::Files | QDir::Hidden).isEmpty())
+        << QDir(qpath("out/WADD_DIR")).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ChannelBatch.h"
 
+#include <array>
 #include <filesystem>
 #include <optional>
 
@@ -11,7 +12,9 @@
 #include "RunFrame.h"
 #include "Fmt16.h"
 #include "FreeSpace.h"
+#include "HeadTexts.h"
 #include "OutputNames.h"
+#include "OutputPublish.h"
 #include "SizeChecks.h"
 #include "WavFile.h"
 #include "WavInfo.h"
@@ -31,19 +34,24 @@ const ChannelBatchTexts& TextsOf(ChannelJob job)
     return ChannelTexts::Fmt;
 }
 
-// The proposed outputs of a source, or none when every numbered name is taken.
-std::optional<std::vector<std::string>> OutputsOf(ChannelJob job, const std::string& folder,
-                                                  const std::string& source)
+const char* SuffixOf(ChannelJob job)
 {
-    if (job == ChannelJob::Separate) {
-        auto pair = SeparationOutputNames(folder, source);
-        if (!pair) return std::nullopt;
-        return std::vector<std::string>{pair->first, pair->second};
+    switch (job) {
+    case ChannelJob::Separate: return "_lr";
+    case ChannelJob::Reverse: return "_RV";
+    case ChannelJob::Fmt: break;
     }
-    auto name = job == ChannelJob::Reverse ? ReversalOutputName(folder, source) : FmtOutputName(folder, source);
-    if (!name) return std::nullopt;
-    return std::vector<std::string>{*name};
+    return "_fmt";
 }
+
+// One output of a source: the names it may take and the draft it is built in.
+struct Side {
+    std::optional<OutputNaming> naming;
+    OutputDraft draft;
+    WavInfoRecord info;  // read from the finished draft
+    std::string infoError;
+    bool built = false;
+};
 
 std::string PatternOf(ChannelJob job, const std::string& base)
 {
@@ -60,7 +68,7 @@ class ChannelRun {
 public:
     ChannelRun(ChannelJob job, const std::string& folder, const ChannelBatchSettings& s, const RunHooks& h,
                const AskSaveName& ask)
-        : job_(job), texts_(TextsOf(job)), folder_(folder), settings_(s), hooks_(h), ask_(ask)
+        : job_(job), texts_(TextsOf(job)), folder_(folder), settings_(s), hooks_(h), ask_(ask), names_(folder)
     {
     }
 
@@ -80,42 +88,70 @@ private:
     void error(const std::string& text) { ShowError(hooks_.prompt, text, result_.stopped); }
     void skip(const std::string& text) { LeaveFileOut(hooks_.prompt, text, result_.failed, result_.stopped); }
 
+    // The proposed outputs of a source, or none when every numbered name is taken.
+    std::optional<std::vector<std::string>> proposed(const std::string& source)
+    {
+        if (job_ == ChannelJob::Separate) {
+            pairIndex_ = -1;
+            auto pair = SeparationOutputNames(folder_, source, names_, pairIndex_);
+            if (!pair) return std::nullopt;
+            return std::vector<std::string>{pair->first, pair->second};
+        }
+        auto name = job_ == ChannelJob::Reverse ? ReversalOutputName(folder_, source) : FmtOutputName(folder_, source);
+        if (!name) return std::nullopt;
+        return std::vector<std::string>{*name};
+    }
+
+    void noFreeName(const std::string& source)
+    {
+        error(ConvertTexts::NoFreeName + folder_ + "\n" + PatternOf(job_, fs::path(source).stem().string()) + "\n" +
+              ConvertTexts::SkipFile);
+    }
+
+    // Every output of the source is built under a temporary name first; the
+    // finished ones then take their names.
     void source(const std::string& path)
     {
-        const std::optional<std::vector<std::string>> outputs = OutputsOf(job_, folder_, path);
+        const std::optional<std::vector<std::string>> outputs = proposed(path);
         if (!outputs) {
             result_.failed += OutputsPerSource(job_);
-            error(ConvertTexts::NoFreeName + folder_ + "\n" + PatternOf(job_, fs::path(path).stem().string()) +
-                  "\n" + ConvertTexts::SkipFile);
+            noFreeName(path);
             return;
         }
         hooks_.status(texts_.progress + path);
-        for (size_t side = 0; side < outputs->size() && !result_.stopped; ++side)
-            output(path, chosen(path, (*outputs)[side], side), side);
+        std::array<Side, 2> sides;
+        for (size_t side = 0; side < outputs->size() && !result_.stopped; ++side) {
+            sides[side].naming = chosen(path, (*outputs)[side], side);
+            if (sides[side].naming) build(path, side, sides[side]);
+        }
+        if (job_ == ChannelJob::Separate && !settings_.ownNames && sides[0].built && sides[1].built)
+            publishPair(path, sides);
+        else
+            for (Side& side : sides)
+                if (side.built) publish(path, side);
     }
 
-    // The output path after the save-name question; "" when it is skipped.
-    std::string chosen(const std::string& source, const std::string& proposed, size_t side)
+    // The names of an output after the save-name question; none when it is skipped.
+    std::optional<OutputNaming> chosen(const std::string& source, const std::string& proposed, size_t side)
     {
-        if (!settings_.ownNames) return proposed;
+        if (!settings_.ownNames) return NamingOf(proposed, folder_, source, SuffixOf(job_));
         const std::string answer = ask_ ? ask_(source, proposed, texts_.titles[side]) : proposed;
         if (answer == "@") result_.stopped = true;
-        if (result_.stopped || answer.empty()) return "";
+        if (result_.stopped || answer.empty()) return std::nullopt;
         const std::string lowered = LowerCaseExtension(answer);
-        if (!SameFile(lowered, source)) return lowered;
+        if (!SameFile(lowered, source)) return ChosenNaming(lowered, SuffixOf(job_));
         skip(lowered + "\n" + ConvertTexts::NotOntoSource);
-        return "";
+        return std::nullopt;
     }
 
     // True when the free space holds the output; otherwise asks and skips it.
-    bool fits(const std::string& source, const std::string& target, size_t side)
+    bool fits(const std::string& source, const std::string& folder, size_t side)
     {
         std::string err;
         GetWavInfo(source, err);
         if (!err.empty()) return true;  // the engine reports the unreadable source
         const int64_t estimate = job_ == ChannelJob::Separate ? WavInfo.HalfDataEnd : WavInfo.DataEnd;
-        const std::string shortage =
-            FreeSpaceShortage(fs::path(target).parent_path().string(), estimate, texts_.sizeLabels[side]);
+        const std::string shortage = FreeSpaceShortage(folder.empty() ? "." : folder, estimate, texts_.sizeLabels[side]);
         if (shortage.empty()) return true;
         skip(texts_.failurePrefix + shortage + "\n" + source);
         return false;
@@ -130,26 +166,73 @@ private:
         }
     }
 
-    void output(const std::string& source, const std::string& target, size_t side)
+    void build(const std::string& source, size_t index, Side& side)
     {
-        if (target.empty() || !fits(source, target, side) || result_.stopped) return;
+        if (!fits(source, side.naming->folder, index) || result_.stopped) return;
         std::string err;
-        engine(source, target, side, err);
-        // A failed engine leaves no target behind and keeps a file that was
-        // there before, so nothing is deleted here.
+        if (!BeginDraft(side.draft, *side.naming))
+            err = HeadTexts(job_ == ChannelJob::Separate ? "LR" : job_ == ChannelJob::Reverse ? "RV" : "FC")
+                      .createFailed(side.naming->first);
+        else
+            engine(source, side.draft.path(), index, err);
         if (!err.empty()) {
+            err = NamedAsOutput(err, side.draft, side.naming->first);
+            side.draft.discard();
             skip(texts_.failurePrefix + err + "\n" + source);
             return;
         }
-        ++result_.written;
-        result_.lastFolder = YenCut(fs::path(target).parent_path().string());
-        GetWavInfo(target, err);
-        if (!err.empty()) {
+        GetWavInfo(side.draft.path(), side.infoError);
+        side.info = WavInfo;
+        side.built = true;
+    }
+
+    void publish(const std::string& source, Side& side)
+    {
+        const std::optional<std::string> name = PublishDraft(side.draft, *side.naming);
+        if (!name) {
             ++result_.failed;
-            error(ConvertTexts::ReReadFailed + err + "\n" + target);
+            noFreeName(source);
+            return;
+        }
+        written(*name, side);
+    }
+
+    // Left and right take the names of one pair, both free at that moment;
+    // when the right one is taken meanwhile, the left one is taken back and
+    // the next pair is tried.
+    void publishPair(const std::string& source, std::array<Side, 2>& sides)
+    {
+        std::optional<std::pair<std::string, std::string>> pair{{sides[0].naming->first, sides[1].naming->first}};
+        for (; pair; ++pairIndex_, pair = SeparationOutputNames(folder_, source, names_, pairIndex_)) {
+            const OutputDraft::Publish left = sides[0].draft.publish(pair->first);
+            if (left == OutputDraft::Publish::Failed) break;
+            if (left == OutputDraft::Publish::Taken) continue;
+            const OutputDraft::Publish right = sides[1].draft.publish(pair->second);
+            if (right == OutputDraft::Publish::Done) {
+                written(pair->first, sides[0]);
+                written(pair->second, sides[1]);
+                return;
+            }
+            if (right == OutputDraft::Publish::Failed || !sides[0].draft.withdraw(pair->first)) {
+                written(pair->first, sides[0]);
+                return publish(source, sides[1]);
+            }
+        }
+        result_.failed += 2;
+        noFreeName(source);
+    }
+
+    void written(const std::string& target, const Side& side)
+    {
+        ++result_.written;
+        names_.add(target);
+        result_.lastFolder = YenCut(fs::path(target).parent_path().string());
+        if (!side.infoError.empty()) {
+            ++result_.failed;
+            error(ConvertTexts::ReReadFailed + side.infoError + "\n" + target);
             hooks_.log(target);
         } else {
-            hooks_.log(BatchLogLine(WavInfo, target));
+            hooks_.log(BatchLogLine(side.info, target));
         }
     }
 
@@ -160,6 +243,8 @@ private:
     const RunHooks& hooks_;
     const AskSaveName& ask_;
     ChannelBatchResult result_;
+    FolderNames names_;
+    int pairIndex_ = -1;  // the number of the separation pair last proposed; -1 for the plain pair
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "ChannelOutputNames.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <vector>
 
 #include "OutputNames.h"
 #include "WavFile.h"
@@ -11,15 +11,6 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Base(const std::string& source) { return fs::path(source).stem().string(); }
-
-std::vector<std::string> NamesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        names.push_back(it->path().filename().string());
-    return names;
-}
 
 bool EndsWithWav(const std::string& name)
 {
@@ -37,16 +28,6 @@ bool OneCharacter(const std::string& middle)
     return middle.size() == length;
 }
 
-// Any name prefix + (one character when `one`, else anything) + ".wav".
-bool AnyMatches(const std::vector<std::string>& names, const std::string& prefix, bool one)
-{
-    for (const std::string& name : names) {
-        if (name.size() < prefix.size() + 4 || !name.starts_with(prefix) || !EndsWithWav(name)) continue;
-        if (!one || OneCharacter(name.substr(prefix.size(), name.size() - prefix.size() - 4))) return true;
-    }
-    return false;
-}
-
 std::string Three(int n)
 {
     const std::string text = "000" + std::to_string(n);
@@ -59,19 +40,43 @@ bool Free(const std::string& path, const std::string& source) { return !NameTake
 
 }  // namespace
 
+FolderNames::FolderNames(const std::string& folder)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        names_.insert(it->path().filename().string());
+}
+
+void FolderNames::add(const std::string& path) { names_.insert(fs::path(path).filename().string()); }
+
+bool FolderNames::anyMatches(const std::string& prefix, bool one) const
+{
+    for (auto it = names_.lower_bound(prefix); it != names_.end() && it->starts_with(prefix); ++it) {
+        const std::string& name = *it;
+        if (name.size() < prefix.size() + 4 || !EndsWithWav(name)) continue;
+        if (!one || OneCharacter(name.substr(prefix.size(), name.size() - prefix.size() - 4))) return true;
+    }
+    return false;
+}
+
 std::optional<std::pair<std::string, std::string>> SeparationOutputNames(const std::string& folder,
-                                                                         const std::string& source)
+                                                                         const std::string& source,
+                                                                         const FolderNames& names, int& from)
 {
     const std::string base = Base(source);
-    const std::vector<std::string> names = NamesIn(folder);
     std::pair<std::string, std::string> plain{In(folder, base + "__L.wav"), In(folder, base + "__R.wav")};
-    if (!AnyMatches(names, base + "_", false) && Free(plain.first, source) && Free(plain.second, source))
+    if (from < 0 && !names.anyMatches(base + "_", false) && Free(plain.first, source) &&
+        Free(plain.second, source))
         return plain;
-    for (int n = 0; n < 1000; ++n) {
+    for (int n = std::max(from, 0); n < 1000; ++n) {
         const std::string stem = base + "_lr" + Three(n) + "_";
         std::pair<std::string, std::string> pair{In(folder, stem + "L.wav"), In(folder, stem + "R.wav")};
-        if (!AnyMatches(names, stem, true) && Free(pair.first, source) && Free(pair.second, source)) return pair;
+        if (!names.anyMatches(stem, true) && Free(pair.first, source) && Free(pair.second, source)) {
+            from = n;
+            return pair;
+        }
     }
+    from = 1000;
     return std::nullopt;
 }
 

@@ -5,9 +5,11 @@
 
 #include "BatchLogLine.h"
 #include "ConvertTexts.h"
-#include "RunFrame.h"
+#include "HeadTexts.h"
 #include "OutputFiles.h"
 #include "OutputNames.h"
+#include "OutputPublish.h"
+#include "RunFrame.h"
 #include "WavEngine.h"
 #include "WavFile.h"
 #include "YeNADDCUT.h"
@@ -17,33 +19,44 @@ using namespace ConvertTexts;
 
 namespace {
 
-// Writes the target as head silence and the kept samples of the source, or
-// as a plain copy of them. A target created here and left unfinished is
-// removed again.
-bool WriteBody(const std::string& source, const std::string& target, const ConvertSettings& s,
-               const DataRange& kept, std::string& err)
+// Writes the draft as head silence and the kept samples of the source, or
+// as a plain copy of them.
+bool WriteBody(const std::string& source, const std::string& draft, const BatchTimes& t, const DataRange& kept,
+               std::string& err)
 {
-    if (s.headSeconds + s.headTenths <= 0) {
-        CopyWavRange(source, target, kept, err);
+    if (t.headSeconds + t.headTenths <= 0) {
+        CopyWavRange(source, draft, kept, err);
         return err.empty();
     }
-    AddHeadSilence(source, target, s.headSeconds, s.headTenths, err);
-    if (!err.empty()) return false;
-    WavAppendRange(source, target, kept, err);
-    if (err.empty()) return true;
-    ProcessPendingMessages();
-    RemoveOwnOutput(target);
-    ProcessPendingMessages();
-    return false;
+    AddHeadSilence(source, draft, t.headSeconds, t.headTenths, err);
+    if (err.empty()) WavAppendRange(source, draft, kept, err);
+    return err.empty();
 }
 
-// The fades on the written data, then the tail silence; the target is ours.
-void Finish(const std::string& target, const ConvertSettings& s, std::string& err)
+// The fades on the written data, then the tail silence.
+void Finish(const std::string& draft, const BatchTimes& t, std::string& err)
 {
-    if (s.fadeInSeconds > 0 || s.fadeOutSeconds > 0)
-        FadeInOut(target, err, s.fadeInSeconds, s.fadeOutSeconds, s.headSeconds, s.headTenths);
-    if (err.empty() && s.tailSeconds + s.tailTenths > 0) AddTailSilence(target, s.tailSeconds, s.tailTenths, err);
-    StampNow(target);
+    if (t.fadeInSeconds > 0 || t.fadeOutSeconds > 0)
+        FadeInOut(draft, err, t.fadeInSeconds, t.fadeOutSeconds, t.headSeconds, t.headTenths);
+    if (err.empty() && t.tailSeconds + t.tailTenths > 0) AddTailSilence(draft, t.tailSeconds, t.tailTenths, err);
+    StampNow(draft);
+}
+
+// Converts one source into the draft: every step works on the draft.
+ConvertOutcome ConvertIntoDraft(const std::string& source, const std::string& draft, const ConvertSettings& s,
+                                const BatchTimes& t, std::string& err)
+{
+    err.clear();
+    CheckOutputSize(source, draft, err, t.headSeconds, t.headTenths, t.tailSeconds, t.tailTenths);
+    if (!err.empty()) return ConvertOutcome::Failed;
+    SoundSearch sound;  // the whole data unless the silent ends are cut
+    if (s.silenceCut != SilenceCut::Off) {
+        FindSound(source, s.silenceCut, s.silenceLevels, sound, err);
+        if (!err.empty()) return sound.silentOnly ? ConvertOutcome::SilentOnly : ConvertOutcome::Failed;
+    }
+    if (!WriteBody(source, draft, t, sound.kept, err)) return ConvertOutcome::Failed;
+    Finish(draft, t, err);
+    return err.empty() ? ConvertOutcome::Written : ConvertOutcome::Failed;
 }
 
 // One batch run's state and steps.
@@ -70,18 +83,22 @@ private:
     void error(const std::string& text) { ShowError(hooks_.prompt, text, result_.stopped); }
     void skip(const std::string& text) { LeaveFileOut(hooks_.prompt, text, result_.failed, result_.stopped); }
 
-    // The target's name, or none when the file is skipped or the run stops.
-    std::optional<std::string> target(const std::string& source)
+    void noFreeName(const std::string& source)
+    {
+        const fs::path name = fs::path(source).filename();
+        skip(NoFreeName + folder_ + "\n" + NumberedPattern(name.stem().string(), "_m", 3, ".wav") + "\n" + SkipFile);
+    }
+
+    // The names the output may take, or none when the file is skipped or the run stops.
+    std::optional<OutputNaming> naming(const std::string& source)
     {
         std::optional<std::string> proposed = ConvertOutputName(folder_, source);
         if (!proposed) {
-            const fs::path name = fs::path(source).filename();
-            skip(NoFreeName + folder_ + "\n" + NumberedPattern(name.stem().string(), "_m", 3, ".wav") + "\n" +
-                 SkipFile);
+            noFreeName(source);
             return std::nullopt;
         }
         hooks_.status(Converting + source);
-        if (!settings_.ownNames) return proposed;
+        if (!settings_.ownNames) return NamingOf(*proposed, folder_, source, "_m");
         const std::string chosen = ask_ ? ask_(source, *proposed, SaveNameTitle) : *proposed;
         if (chosen == "@") result_.stopped = true;
         if (hooks_.pendingMessages()) result_.stopped = true;
@@ -94,15 +111,24 @@ private:
             skip(lowered + "\n" + NotOntoSource);
             return std::nullopt;
         }
-        return lowered;
+        return ChosenNaming(lowered, "_m");
     }
+
+    BatchTimes times() const { return settings_.readTimes ? settings_.readTimes() : BatchTimes(settings_); }
 
     void convert(const std::string& source)
     {
-        const std::optional<std::string> out = target(source);
-        if (!out) return;
+        const std::optional<OutputNaming> names = naming(source);
+        if (!names) return;
+        OutputDraft draft;
         std::string err;
-        if (ConvertOneFile(source, *out, settings_, err) == ConvertOutcome::SilentOnly) {
+        if (!BeginDraft(draft, *names)) {
+            skip(Failed + HeadTexts("MF").createFailed(names->first) + "\n" + source);
+            return;
+        }
+        const ConvertOutcome outcome = ConvertIntoDraft(source, draft.path(), settings_, times(), err);
+        err = NamedAsOutput(err, draft, names->first);
+        if (outcome == ConvertOutcome::SilentOnly) {
             skip(err + "\n" + SkipFile);
             return;
         }
@@ -111,15 +137,23 @@ private:
             ProcessPendingMessages();
             return;
         }
+        // Read while the output is still only ours: its log line describes what
+        // this run wrote, whatever happens to the name afterwards.
+        GetWavInfo(draft.path(), err);
+        const WavInfoRecord info = WavInfo;
+        const std::optional<std::string> out = PublishDraft(draft, *names);
+        if (!out) {
+            noFreeName(source);
+            return;
+        }
         ++result_.converted;
         result_.lastFolder = YenCut(fs::path(*out).parent_path().string());
-        GetWavInfo(*out, err);
         if (!err.empty()) {
             ++result_.failed;
             error(ReRead(err, *out));
             hooks_.log(*out);
         } else {
-            hooks_.log(BatchLogLine(WavInfo, *out));
+            hooks_.log(BatchLogLine(info, *out));
         }
     }
 
@@ -136,25 +170,6 @@ private:
 };
 
 }  // namespace
-
-ConvertOutcome ConvertOneFile(const std::string& source, const std::string& target,
-                              const ConvertSettings& settings, std::string& ErrorText)
-{
-    ErrorText.clear();
-    CheckOutputSize(source, target, ErrorText, settings.headSeconds, settings.headTenths, settings.tailSeconds,
-                    settings.tailTenths);
-    if (!ErrorText.empty()) return ConvertOutcome::Failed;
-    SoundSearch sound;  // the whole data unless the silent ends are cut
-    if (settings.silenceCut != SilenceCut::Off) {
-        FindSound(source, settings.silenceCut, settings.silenceLevels, sound, ErrorText);
-        if (!ErrorText.empty()) return sound.silentOnly ? ConvertOutcome::SilentOnly : ConvertOutcome::Failed;
-    }
-    if (!WriteBody(source, target, settings, sound.kept, ErrorText)) return ConvertOutcome::Failed;
-    Finish(target, settings, ErrorText);
-    if (ErrorText.empty()) return ConvertOutcome::Written;
-    RemoveOwnOutput(target);
-    return ConvertOutcome::Failed;
-}
 
 ConvertResult ConvertBatch(const std::vector<std::string>& sources, const std::string& outputFolder,
                            const ConvertSettings& settings, const RunHooks& hooks, const AskSaveName& askSaveName)

@@ -12,6 +12,7 @@
 
 struct ConvertSettings : BatchTimes {
     bool ownNames = false;  // ask for each output's name through AskSaveName
+    BatchTimesSource readTimes;  // when set, replaces the lengths above at each file
     // The silent ends left out of each source before its head silence, fades
     // and tail silence are applied (MCUTF_G), and the silence levels (ML8_G, ML16_G).
     SilenceCut silenceCut = SilenceCut::Off;
@@ -38,12 +39,10 @@ struct ConvertResult {
     std::string lastFolder;  // folder of the last output written, without trailing separator
 };
 
-// Converts one file. ErrorText is empty on success; on failure nothing of
-// the target is left behind, and a file that was there before stays as it was.
-ConvertOutcome ConvertOneFile(const std::string& source, const std::string& target,
-                              const ConvertSettings& settings, std::string& ErrorText);
-
 // Converts each source in order, logging each output, then shows the summary.
+// Each output is built under a temporary name in its folder and takes its
+// name only when finished: a failure, a stop or a signal leaves nothing under
+// an output's name, and no file is replaced that the user did not agree to.
 ConvertResult ConvertBatch(const std::vector<std::string>& sources, const std::string& outputFolder,
                            const ConvertSettings& settings, const RunHooks& hooks,
                            const AskSaveName& askSaveName = {});

@@ -5,7 +5,6 @@
 
 #include "BatchLogLine.h"
 #include "ConvertTexts.h"
-#include "FilesInFlight.h"
 #include "FreeSpace.h"
 #include "HeadTexts.h"
 #include "OutputFiles.h"
@@ -35,53 +34,47 @@ struct JoinFormat {
     }
 };
 
-// A free hidden name beside `target` under which a join that will replace it
-// is built; none when the folder cannot be looked into.
-std::optional<std::string> BuildingName(const std::string& target)
-{
-    const fs::path p(target);
-    int counter = 0;
-    return NextNumberedName(p.parent_path().string(), "." + p.filename().string() + ".join", 3, ".tmp", counter);
-}
-
 // One join's state and steps.
 class JoinRun {
 public:
-    JoinRun(const std::vector<std::string>& sources, const BatchTimes& times, const JoinWording& wording,
+    JoinRun(const std::vector<std::string>& sources, const BatchTimesSource& times, const JoinWording& wording,
             const RunHooks& hooks, const NameJoinOutput& name, JoinResult& result)
-        : sources_(sources), times_(times), wording_(wording), hooks_(hooks), name_(name), result_(result)
+        : sources_(sources), times_(times), wording_(wording), hooks_(hooks), name_(name), result_(result),
+          refusals_(sources.size())
     {
     }
     JoinRun(const JoinRun&) = delete;
     JoinRun& operator=(const JoinRun&) = delete;
 
-    // A join left on an exception removes what it built under a temporary name.
-    ~JoinRun()
-    {
-        ForgetFileInFlight(slot_);
-        if (replacing()) RemoveOwnOutput(building_);
-    }
-
     void run()
     {
         total_ = checkedTotal(sizePass());
         if (total_ > 0) joinPass();
-        if (!building_.empty() && fs::exists(building_)) finish();
+        if (draft_.path().empty()) return;
+        // A join given up on a failure or by closing the program is not
+        // finished: nothing of it is kept. The stop button finishes it with
+        // the files joined so far.
+        if (abandoned_ || hooks_.closing() || !finish()) {
+            dropJoin();
+            return;
+        }
+        publish();
     }
 
 private:
-    bool replacing() const { return !building_.empty() && building_ != result_.output; }
-
     // The estimate: the first readable file whole, the data of every later
-    // file of its format, and the silence of both ends in that format.
+    // file of its format, and the silence of both ends in that format. Files
+    // that cannot be read are remembered with the reason, so that the join
+    // pass refuses them before writing anything.
     int64_t sizePass()
     {
         std::optional<JoinFormat> format;
         int64_t total = 0;
-        for (const std::string& source : sources_) {
-            hooks_.status(wording_.sizeChecking + source);
+        for (size_t i = 0; i < sources_.size(); ++i) {
+            hooks_.status(wording_.sizeChecking + sources_[i]);
             std::string err;
-            GetWavInfo(source, err);
+            GetWavInfo(sources_[i], err);
+            refusals_[i] = err;
             if (err.empty() && !format) {
                 format = JoinFormat::Of(WavInfo);
                 total = WavInfo.DataEnd;
@@ -94,8 +87,9 @@ private:
             }
         }
         if (!format) return 0;
-        const int64_t seconds = (Count(times_.headTenths) + Count(times_.tailTenths) + 9) / 10 +
-                                Count(times_.headSeconds) + Count(times_.tailSeconds);
+        const BatchTimes t = times_();
+        const int64_t seconds =
+            (Count(t.headTenths) + Count(t.tailTenths) + 9) / 10 + Count(t.headSeconds) + Count(t.tailSeconds);
         // The silence is written in the first file's format, so it is counted
         // at that file's rate, not at the rate of whichever file was read last.
         return total + seconds * format->bytesPerSec;
@@ -114,7 +108,9 @@ private:
         for (size_t i = 0; i < sources_.size() && !result_.stopped && !passEnded_; ++i) {
             lastSource_ = sources_[i];
             hooks_.status(wording_.joining + sources_[i]);
-            if (building_.empty())
+            if (!refusals_[i].empty())
+                leaveOut(wording_.failed + refusals_[i] + "\n" + sources_[i]);
+            else if (draft_.path().empty())
                 joinFirst(sources_[i]);
             else
                 joinLater(sources_[i]);
@@ -123,26 +119,23 @@ private:
         }
     }
 
-    // Head silence and the first file, or a plain copy. What was made here
-    // and left unfinished is removed.
-    bool writeFirst(const std::string& source, const std::string& target, std::string& err)
+    // Head silence and the first file, or a plain copy, into the draft.
+    bool writeFirst(const std::string& source, std::string& err)
     {
-        if (times_.headSeconds + times_.headTenths < 1) {
-            CopyWav(source, target, err);
+        const BatchTimes t = times_();
+        head_ = {t.headSeconds, t.headTenths};
+        if (head_.first + head_.second < 1) {
+            CopyWav(source, draft_.path(), err);
             return err.empty();
         }
-        AddHeadSilence(source, target, times_.headSeconds, times_.headTenths, err);
-        if (!err.empty()) return false;
-        WavAppend(source, target, err);
-        if (err.empty()) return true;
-        RemoveOwnOutput(target);
-        return false;
+        AddHeadSilence(source, draft_.path(), head_.first, head_.second, err);
+        if (err.empty()) WavAppend(source, draft_.path(), err);
+        return err.empty();
     }
 
-    // The estimate fits the target's volume; when it does not, the pass ends.
-    bool fits(const std::string& target)
+    // The estimate fits the output's volume; when it does not, the pass ends.
+    bool fits(const std::string& folder)
     {
-        const std::string folder = fs::path(target).parent_path().string();
         const std::string shortage = FreeSpaceShortage(folder.empty() ? "." : folder, total_, wording_.sizeLabel);
         if (shortage.empty()) return true;
         ++result_.failed;
@@ -153,30 +146,34 @@ private:
 
     void joinFirst(const std::string& source)
     {
-        const std::optional<std::string> target = name_(source, result_);
-        if (!target || !fits(*target)) return;
-        const std::optional<std::string> building = NameTaken(*target) ? BuildingName(*target) : target;
+        naming_ = name_(source, result_);
+        if (!naming_ || !fits(naming_->folder)) return;
         std::string err;
-        if (!building) err = HeadTexts("K").createFailed(*target);
-        if (!building || !writeFirst(source, *building, err)) {
-            LeaveOut(wording_.failed + err + "\n" + source, hooks_.prompt, result_);
+        if (!BeginDraft(draft_, *naming_)) err = HeadTexts("K").createFailed(naming_->first);
+        if (!err.empty() || !writeFirst(source, err)) {
+            draft_.discard();
+            leaveOut(wording_.failed + err + "\n" + source);
             return;
         }
-        building_ = *building;
-        result_.output = *target;
-        if (replacing()) slot_ = RegisterFileInFlight(building_);
         joined(source);
     }
 
     void joinLater(const std::string& source)
     {
         std::string err;
-        WavAppend(source, building_, err);
+        WavAppend(source, draft_.path(), err);
         if (!err.empty()) {
-            LeaveOut(wording_.failed + err + "\n" + source, hooks_.prompt, result_);
+            leaveOut(wording_.failed + err + "\n" + source);
             return;
         }
         joined(source);
+    }
+
+    // Leaves a file out; an Abort answer gives up the whole join.
+    void leaveOut(const std::string& text)
+    {
+        LeaveOut(naming_ ? NamedAsOutput(text, draft_, naming_->first) : text, hooks_.prompt, result_);
+        if (result_.stopped && !draft_.path().empty()) abandoned_ = true;
     }
 
     void joined(const std::string& source)
@@ -197,52 +194,90 @@ private:
         return path;
     }
 
-    // Fades over the joined data, then the tail silence; the output stays
-    // when either fails.
-    void finish()
+    // Fades over the joined data (behind the head silence written), then the
+    // tail silence; false when either fails.
+    bool finish()
     {
+        const BatchTimes t = times_();
         std::string err;
-        if (times_.fadeInSeconds > 0 || times_.fadeOutSeconds >= 1)
-            FadeInOut(building_, err, times_.fadeInSeconds, times_.fadeOutSeconds, times_.headSeconds,
-                      times_.headTenths);
-        if (err.empty() && times_.tailSeconds + times_.tailTenths > 0)
-            AddTailSilence(building_, times_.tailSeconds, times_.tailTenths, err);
+        if (t.fadeInSeconds > 0 || t.fadeOutSeconds >= 1)
+            FadeInOut(draft_.path(), err, t.fadeInSeconds, t.fadeOutSeconds, head_.first, head_.second);
+        if (err.empty() && t.tailSeconds + t.tailTenths > 0)
+            AddTailSilence(draft_.path(), t.tailSeconds, t.tailTenths, err);
         if (!err.empty()) {
             ++result_.failed;
-            hooks_.prompt.MKInfoTM(wording_.failed + err + "\n" + lastSource_);
+            hooks_.prompt.MKInfoTM(NamedAsOutput(wording_.failed + err + "\n" + lastSource_, draft_, naming_->first));
+            return false;
         }
-        StampNow(building_);
-        if (!takeOutputName()) return;
-        result_.lastFolder = YenCut(fs::path(result_.output).parent_path().string());
-        hooks_.log(logLine(result_.output));
+        StampNow(draft_.path());
+        return true;
     }
 
-    // A join built beside the file it replaces takes that file's name now.
-    bool takeOutputName()
+    // The finished join takes its name. Its log line is read while it is
+    // still only ours, so that it describes what this run wrote.
+    void publish()
     {
-        if (!replacing()) return true;
-        const bool renamed = RenameWavFile(building_, result_.output);
-        if (renamed) building_ = result_.output;
-        ForgetFileInFlight(slot_);
-        slot_ = -1;
-        if (renamed) return true;
+        std::string err;
+        GetWavInfo(draft_.path(), err);
+        const WavInfoRecord info = WavInfo;
+        std::optional<std::string> output = PublishDraft(draft_, *naming_);
+        if (!output && ownNameTaken()) {
+            if (!replaceAgreed()) return unpublished(false);
+            if (draft_.replace(naming_->first)) output = naming_->first;
+        }
+        if (!output) return unpublished(true);
+        result_.output = *output;
+        result_.lastFolder = YenCut(fs::path(*output).parent_path().string());
+        if (err.empty()) return hooks_.log(BatchLogLine(info, *output));
         ++result_.failed;
-        hooks_.prompt.MKInfoTM(wording_.failed + HeadTexts("K").createFailed(result_.output) + "\n" + lastSource_);
-        result_.output.clear();
-        return false;
+        if (hooks_.prompt.MKError(ConvertTexts::ReReadFailed + err + "\n" + *output) == PromptAnswer::Abort)
+            result_.stopped = true;
+        hooks_.log(*output);
+    }
+
+    // Nothing of the join is kept, and nothing counts as joined.
+    void dropJoin()
+    {
+        draft_.discard();
+        result_.usedLines.clear();
+        result_.joined = 0;
+    }
+
+    void unpublished(bool tell)
+    {
+        ++result_.failed;
+        dropJoin();
+        if (tell)
+            hooks_.prompt.MKInfoTM(wording_.failed + HeadTexts("K").createFailed(naming_->first) + "\n" +
+                                   lastSource_);
+    }
+
+    bool ownNameTaken() const
+    {
+        return !wording_.askReplace.empty() && !naming_->numbered && NameTaken(naming_->first);
+    }
+
+    // An output whose own name was taken while it was built, with no other
+    // name to go to: replaced only when the user says so now.
+    bool replaceAgreed()
+    {
+        return hooks_.prompt.MKAsk(naming_->first + "\n" + wording_.askReplace) == PromptAnswer::Yes;
     }
 
     const std::vector<std::string>& sources_;
-    const BatchTimes& times_;
+    const BatchTimesSource& times_;
     const JoinWording& wording_;
     const RunHooks& hooks_;
     const NameJoinOutput& name_;
     JoinResult& result_;
+    std::vector<std::string> refusals_;  // why each source cannot be joined; empty when it can
     int64_t total_ = 0;
     bool passEnded_ = false;
+    bool abandoned_ = false;  // an Abort answer to a failure ended the join
     std::string lastSource_;
-    std::string building_;  // the file being written: the output, or a temporary name beside it
-    int slot_ = -1;
+    std::optional<OutputNaming> naming_;
+    OutputDraft draft_;
+    std::pair<int, int> head_{0, 0};  // the head silence written: seconds and tenths
 };
 
 }  // namespace
@@ -258,7 +293,7 @@ bool IsSource(const std::string& path, const std::vector<std::string>& sources)
                        [&](const std::string& s) { return s == path || SameFile(s, path); });
 }
 
-void JoinFiles(const std::vector<std::string>& sources, const BatchTimes& times, const JoinWording& wording,
+void JoinFiles(const std::vector<std::string>& sources, const BatchTimesSource& times, const JoinWording& wording,
                const RunHooks& hooks, const NameJoinOutput& name, JoinResult& result)
 {
     JoinRun(sources, times, wording, hooks, name, result).run();

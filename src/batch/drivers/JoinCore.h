@@ -11,22 +11,27 @@
 
 #include "BatchTimes.h"
 #include "JoinDriver.h"
+#include "OutputPublish.h"
 #include "RunHooks.h"
 
 // What one kind of join shows: its status texts, the head of its error boxes,
-// its failure text and the size label of its free-space text.
+// its failure text and the size label of its free-space text; and the
+// question asked when the output's own name is found taken as the finished
+// join is about to take it (empty for joins whose names are numbered).
 struct JoinWording {
     std::string sizeChecking;
     std::string joining;
     std::string joinError;
     std::string failed;
     std::string sizeLabel;
+    std::string askReplace = "";
 };
 
 // Names the output when a file is about to become the first one joined: the
-// path to write, or none to leave that file out (the next one is then tried as
-// the first) after counting it or setting `stopped` in `result`.
-using NameJoinOutput = std::function<std::optional<std::string>(const std::string& source, JoinResult& result)>;
+// names it may take, or none to leave that file out (the next one is then
+// tried as the first) after counting it or setting `stopped` in `result`.
+using NameJoinOutput =
+    std::function<std::optional<OutputNaming>(const std::string& source, JoinResult& result)>;
 
 // Leaves a file out: counts it and shows the text in an error box whose
 // default answer is Abort; that answer stops the run.
@@ -37,8 +42,13 @@ void LeaveOut(const std::string& text, Prompt& prompt, JoinResult& result);
 bool IsSource(const std::string& path, const std::vector<std::string>& sources);
 
 // Joins the sources, in order, into one output, adding to `result` (whose
-// `started` is the caller's). A file that already has the output's name is
-// replaced only by the finished join: until then the join is written under a
-// temporary name beside it, so a join that fails leaves that file as it was.
-void JoinFiles(const std::vector<std::string>& sources, const BatchTimes& times, const JoinWording& wording,
+// `started` is the caller's). The join is built under a temporary name in the
+// output's folder and takes its name only when every step has succeeded: a
+// join given up on a failure (the Abort answer), whose fades or tail fail, or
+// that is interrupted leaves no output, and a file under the output's name is
+// replaced only when the user agreed. The stop button ends the join pass and
+// the join is finished with the files joined so far. The lengths
+// are read as each step needs them (the estimate, the head silence, the
+// fades and the tail silence).
+void JoinFiles(const std::vector<std::string>& sources, const BatchTimesSource& times, const JoinWording& wording,
                const RunHooks& hooks, const NameJoinOutput& name, JoinResult& result);

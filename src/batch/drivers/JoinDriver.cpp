@@ -7,6 +7,7 @@
 #include "JoinCore.h"
 #include "JoinTexts.h"
 #include "OutputNames.h"
+#include "OutputPublish.h"
 #include "RunFrame.h"
 #include "SizeChecks.h"
 
@@ -23,9 +24,9 @@ const JoinWording BatchWording{SizeChecking, Joining, JoinError, Failed, SizeLab
 // The output's name for the first file joined: the first free numbered name
 // after that file in the output folder, or the user's own choice; none when
 // the file is skipped or the run stops.
-std::optional<std::string> OutputName(const std::string& source, const std::string& folder,
-                                      const std::vector<std::string>& sources, const JoinSettings& settings,
-                                      const RunHooks& hooks, const AskSaveName& ask, JoinResult& result)
+std::optional<OutputNaming> OutputName(const std::string& source, const std::string& folder,
+                                       const std::vector<std::string>& sources, const JoinSettings& settings,
+                                       const RunHooks& hooks, const AskSaveName& ask, JoinResult& result)
 {
     const std::string stem = fs::path(source).stem().string();
     std::optional<std::string> proposed = NumberedName(folder, stem, "_a", 3, ".wav");
@@ -35,7 +36,7 @@ std::optional<std::string> OutputName(const std::string& source, const std::stri
                  hooks.prompt, result);
         return std::nullopt;
     }
-    if (!settings.ownNames) return proposed;
+    if (!settings.ownNames) return NamingOf(*proposed, folder, source, "_a");
     const std::string chosen = ask ? ask(source, *proposed, SaveNameTitle) : *proposed;
     if (chosen == "@") result.stopped = true;
     if (result.stopped) return std::nullopt;
@@ -49,7 +50,7 @@ std::optional<std::string> OutputName(const std::string& source, const std::stri
         LeaveOut(lowered + "\n" + ConvertTexts::NotOntoSource, hooks.prompt, result);
         return std::nullopt;
     }
-    return lowered;
+    return ChosenNaming(lowered, "_a");
 }
 
 }  // namespace
@@ -70,7 +71,8 @@ JoinResult JoinBatch(const std::vector<std::string>& sources, const std::string&
     result.started = CheckWorkBuffer();
     if (!result.started) return result;
     hooks.status(Started);
-    JoinFiles(sources, settings, BatchWording, hooks,
+    const BatchTimesSource times = settings.readTimes ? settings.readTimes : [&settings] { return BatchTimes(settings); };
+    JoinFiles(sources, times, BatchWording, hooks,
               [&](const std::string& source, JoinResult& r) {
                   return OutputName(source, outputFolder, sources, settings, hooks, askSaveName, r);
               },

@@ -13,6 +13,7 @@
 
 struct JoinSettings : BatchTimes {
     bool ownNames = false;  // ask for the output's name through AskSaveName
+    BatchTimesSource readTimes;  // when set, replaces the lengths above as each step reads them
 };
 
 struct JoinResult {
@@ -30,7 +31,8 @@ struct JoinResult {
 std::string CheckJoinSize(int64_t total, Prompt& prompt);
 
 // Joins the sources into one output, then shows the summary. The output's
-// log line goes to hooks.log; the sources' lines are in the result. A chosen
-// name that already exists is replaced only by the finished join.
+// log line goes to hooks.log; the sources' lines are in the result. The join
+// takes its name only when finished; a chosen name that already exists is
+// replaced only by the finished join.
 JoinResult JoinBatch(const std::vector<std::string>& sources, const std::string& outputFolder,
                      const JoinSettings& settings, const RunHooks& hooks, const AskSaveName& askSaveName = {});

@@ -1,32 +1,42 @@
 #include "ListJoinDriver.h"
 
+#include <filesystem>
+#include <optional>
+
 #include "ConvertTexts.h"
 #include "JoinCore.h"
 #include "JoinTexts.h"
 #include "ListJoinLines.h"
 #include "ListJoinTexts.h"
 #include "OutputNames.h"
+#include "OutputPublish.h"
 #include "RunFrame.h"
 #include "SizeChecks.h"
 
+namespace fs = std::filesystem;
 using namespace ListJoinTexts;
 
 namespace {
 
-const JoinWording ListWording{SizeChecking, Joining, JoinError, Failed, SizeLabel};
+const JoinWording ListWording{SizeChecking, Joining, JoinError, Failed, SizeLabel, AskReplace};
 
-// An output may be written unless it is one of the group's files (Abort to
-// that stops the run), and may replace a file already there only when the
-// user says Yes.
-bool OutputAllowed(const std::vector<std::string>& group, const std::string& target, const RunHooks& hooks,
-                   JoinResult& joined)
+// The output's one name, unless it is one of the group's files (Abort to
+// that stops the run); a file already there is replaced only when the user
+// says Yes.
+std::optional<OutputNaming> OutputAllowed(const std::vector<std::string>& group, const std::string& target,
+                                          const RunHooks& hooks, JoinResult& joined)
 {
     if (IsSource(target, group)) {
         const std::string text = target + "\n" + ConvertTexts::NotOntoSource;
         joined.stopped = hooks.prompt.MKError(text, PromptAnswer::Abort) == PromptAnswer::Abort;
-        return false;
+        return std::nullopt;
     }
-    return !NameTaken(target) || hooks.prompt.MKAsk(target + "\n" + AskReplace) == PromptAnswer::Yes;
+    OutputNaming naming = NamingOf(target, fs::path(target).parent_path().string(), target, "");
+    naming.numbered = false;
+    naming.replaceFirst = NameTaken(target);
+    if (naming.replaceFirst && hooks.prompt.MKAsk(target + "\n" + AskReplace) != PromptAnswer::Yes)
+        return std::nullopt;
+    return naming;
 }
 
 // Counts a group's output, or its absence as a failure.
@@ -50,10 +60,12 @@ void JoinListGroup(const std::vector<std::string>& group, const std::string& out
 {
     const std::string target = LowerCaseExtension(output);
     JoinResult joined;
+    const BatchTimesSource fixed = [&times] { return times; };
     // An empty group writes nothing: the size check says so, with no question first.
-    if (group.empty() || OutputAllowed(group, target, hooks, joined))
-        JoinFiles(group, times, ListWording, hooks,
-                  [&](const std::string&, JoinResult&) { return std::optional<std::string>(target); }, joined);
+    const std::optional<OutputNaming> naming =
+        group.empty() ? std::optional(NamingOf(target, "", target, "")) : OutputAllowed(group, target, hooks, joined);
+    if (naming)
+        JoinFiles(group, fixed, ListWording, hooks, [&](const std::string&, JoinResult&) { return naming; }, joined);
     AddGroup(joined, result);
 }
 

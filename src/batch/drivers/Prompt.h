@@ -4,6 +4,8 @@
 // the default answer, as a count-down would.
 #include <string>
 
+#include "ConvertTexts.h"
+
 namespace PromptAnswer {
 inline constexpr int OK = 1;
 inline constexpr int Abort = 3;
@@ -20,6 +22,9 @@ public:
     // Shows one box and returns the answer. `seconds` is the count-down the
     // caller gave (InfoSec, ErrorSec), otherwise 0.
     virtual int show(PromptKind kind, const std::string& text, int defaultAnswer, int seconds) = 0;
+
+    // The notice that ends a stopped run: a stop button's, where there is one.
+    virtual std::string stopNotice() const { return ConvertTexts::Stopped; }
 
     int MKInfo(const std::string& text) { return show(PromptKind::Info, text, PromptAnswer::OK, 0); }
     int MKInfoTM(const std::string& text, int defaultAnswer = PromptAnswer::OK)

@@ -1,14 +1,5 @@
 #include "RenameDriver.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 
 #include "ConvertTexts.h"
@@ -42,34 +33,8 @@ std::optional<std::string> RenameInFolder(const std::string& from, const std::st
     return to;
 }
 
-#ifndef _WIN32
-// Linked under the new name, then unlinked from the old one; the link fails
-// when the new name is taken. When the old name cannot be dropped, the new
-// one is dropped again, so the file keeps one name.
-bool LinkThenUnlink(const std::string& from, const std::string& to)
-{
-    if (::link(from.c_str(), to.c_str()) != 0) return false;
-    if (::unlink(from.c_str()) == 0) return true;
-    ::unlink(to.c_str());
-    return false;
-}
-#endif
 
 }  // namespace
-
-bool MoveNoReplace(const std::string& from, const std::string& to)
-{
-#ifdef _WIN32
-    // Without MOVEFILE_REPLACE_EXISTING the move fails on an existing target.
-    return ::MoveFileExW(fs::path(from).c_str(), fs::path(to).c_str(), 0) != 0;
-#else
-#ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
-    if (errno != EINVAL && errno != ENOSYS) return false;
-#endif
-    return LinkThenUnlink(from, to);
-#endif
-}
 
 RenameResult RenameBatch(const std::vector<std::string>& lines, const RunHooks& hooks)
 {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "OutputDraft.h"
 #include "RunHooks.h"
 
 struct RenameResult {
@@ -15,11 +16,6 @@ struct RenameResult {
     bool stopped = false;
 };
 
-// Moves `from` to `to` only when nothing has that name: true when moved.
-// Where the system cannot refuse an existing target in the move itself, the
-// file is linked under the new name (which fails when it exists) and then
-// unlinked from the old one.
-bool MoveNoReplace(const std::string& from, const std::string& to);
 
 // The run over the list's lines; each new path goes to hooks.log. A line not
 // beginning with ">" names a file (an empty line names none); a rename line

@@ -23,4 +23,7 @@ struct RunHooks {
     // window puts its screen back as it was before the run and shows the
     // folder last written to (empty when none) in the file browser.
     std::function<void(const std::string& lastFolder)> workDone = [](const std::string&) {};
+    // True once the program is closing: a run then keeps no output it has not
+    // finished (a join is not finished with the files joined so far).
+    std::function<bool()> closing = [] { return false; };
 };

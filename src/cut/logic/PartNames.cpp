@@ -91,3 +91,11 @@ std::optional<std::string> FreePartName(const std::string& path)
     const fs::path p(path);
     return NumberedName(p.parent_path().string(), p.stem().string(), "_m", 3, p.extension().string());
 }
+
+OutputNaming PartNaming(const std::string& path)
+{
+    const fs::path p(path);
+    OutputNaming naming = NamingOf(path, p.parent_path().string(), path, "_m");
+    naming.extension = p.extension().string();
+    return naming;
+}

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "OutputPublish.h"
 #include "TimeFormat.h"
 
 // Long form: SaveBase + "_yymmdd_hhmmss_" of the local time `now`.
@@ -40,3 +41,8 @@ std::string PartName(const std::string& SaveDir, const std::string& prefix, int6
 // extension ("a_000000_m000.wav"); none when all are taken (the part is then
 // reported and not written).
 std::optional<std::string> FreePartName(const std::string& path);
+
+// The names a part may take as it is saved: its own name while nothing
+// stands under it, else the first free name + "_m000" ... "_m999" before the
+// extension, tried at the moment the finished part takes its name.
+OutputNaming PartNaming(const std::string& path);
