@@ -70,12 +70,12 @@ public:
     // What the server said (for failure messages).
     QString log() { return QString::fromLocal8Bit(server_.readAll()); }
 
-    // The sample specifications of the streams playing now, e.g. "s16le 6ch 48000Hz".
+    // The sample formats of the streams playing now, e.g. "s16le 6ch 48000Hz".
     static QStringList PlayingSpecs()
     {
         QStringList specs;
         for (const QString& line : Run("pactl", {"list", "sink-inputs"}).second.split('\n'))
-            if (line.trimmed().startsWith("Sample Specification:"))
+            if (line.trimmed().startsWith("Sample Spec"))
                 specs << line.section(':', 1).trimmed();
         return specs;
     }

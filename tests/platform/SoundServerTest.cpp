@@ -112,7 +112,7 @@ protected:
         return done();
     }
 
-    // The sample specification of the stream the server is given, asked for
+    // The sample format of the stream the server is given, asked for
     // on another thread so that this one keeps feeding the output.
     static std::future<QString> PlayingSpec()
     {
@@ -129,7 +129,7 @@ protected:
     }
 
     // Plays the whole file and returns what the sink's monitor heard and
-    // the stream's sample specification.
+    // the sample format of its stream.
     std::pair<std::vector<int16_t>, QString> playAndRecord(const std::string& path)
     {
         codes.clear();
