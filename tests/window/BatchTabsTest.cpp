@@ -296,4 +296,23 @@ TEST_F(BatchTabsTest, ClosingTheWindowDuringAJoinLeavesNoJoin)
         << QDir(qpath("out/WADD_DIR")).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString();
 }
 
+// A silence length chosen from its popup while a conversion runs applies
+// from the next file on: here to b, chosen as a is done.
+TEST_F(BatchTabsTest, ALengthChosenDuringAConversionAppliesFromTheNextFile)
+{
+    const QStringList sources = {sound("a.wav", 1), sound("b.wav", 1)};
+    start();
+    fill(RegList::G, sources);
+    bool chosen = false;
+    QObject::connect(find<QLineEdit>("Edit_File_Disp"), &QLineEdit::textChanged, window.get(), [&](const QString& text) {
+        if (chosen || !text.endsWith(QLatin1String("b.wav"))) return;
+        chosen = true;
+        choose("Btn_MUON_ATO_G", "PMUON_1");
+    });
+    find<QPushButton>("Btn_HENKAN_ALL")->click();
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(DataSize(qpath("out/MUON_DIR/a.wav")), 32000);
+    EXPECT_EQ(DataSize(qpath("out/MUON_DIR/b.wav")), 32000 + 32000);
+}
+
 }  // namespace
