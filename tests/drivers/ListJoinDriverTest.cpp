@@ -3,6 +3,7 @@
 #include "DriverFixture.h"
 #include "ListJoinDriver.h"
 #include "ListJoinLines.h"
+#include "WavFile.h"
 
 namespace fs = std::filesystem;
 
@@ -166,4 +167,30 @@ TEST_F(DriverTest, ListJoinStopsBetweenLines)
     EXPECT_FALSE(fs::exists(out("b.wav")));
     EXPECT_EQ(prompt.texts(), (std::vector<std::string>{"中断ボタンが押されました・・・\n強制終了します☆☆☆",
                                                         "リスト結合\n1個結合しました☆☆☆\nお疲れ様☆☆☆"}));
+}
+
+// A group that fails part-way, on a missing file or on a write that fails (a
+// full disk), with the default answer Abort: nothing of its output is left,
+// and the output is not logged. A file that stood under the output's name
+// and was agreed to be replaced stays as it was.
+TEST_F(DriverTest, AGroupThatFailsPartWayLeavesNoOutput)
+{
+    const std::string a = constant("a.wav", 4410), b = constant("b.wav", 4410);
+    ListJoinResult r = ListJoinBatch({a, dir.file("missing.wav"), ">" + out("gone.wav")}, {}, hooks);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_FALSE(fs::exists(out("gone.wav")));
+
+    const std::string kept = dir.write("out/kept.wav", Bytes{'o', 'l', 'd'});
+    hooks.status = [&](const std::string& text) {
+        if (text.starts_with("リスト結合中:") && text.ends_with(b)) FileFaults::failWrite = 1;
+    };
+    prompt.answers = {PromptAnswer::Yes};  // replace kept.wav
+    r = ListJoinBatch({a, b, ">" + kept}, {}, hooks);
+    FileFaults::reset();
+    EXPECT_TRUE(r.stopped);
+    EXPECT_EQ(r.outputs, 0);
+    EXPECT_TRUE(logLines.empty());
+    EXPECT_EQ(ReadFileBytes(kept), (Bytes{'o', 'l', 'd'}));
+    for (const auto& entry : fs::directory_iterator(outFolder()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
 }
