@@ -90,24 +90,21 @@ bool MoveNoReplace(const std::string& from, const std::string& to)
 bool OutputDraft::begin(const std::string& folder, const std::string& name)
 {
     discard();
+    const std::string place = folder.empty() ? "." : folder;
+    std::error_code ec;
+    if (!fs::is_directory(place, ec)) return false;
     for (int i = 0; i < NameTries; ++i) {
-        const std::string temp = (fs::path(folder.empty() ? "." : folder) / TemporaryName(name)).string();
-        // Recorded before it exists, so that an interrupt never finds it unrecorded.
+        const std::string temp = (fs::path(place) / TemporaryName(name)).string();
+        if (fs::exists(fs::symlink_status(temp, ec))) continue;
+        // Recorded before it exists, so that an interrupt never finds it
+        // unrecorded. The file itself is made, exclusively, by the first step
+        // that writes it.
         slot_ = RegisterFileInFlight(Absolute(temp));
-        WavFile file;
-        const bool made = file.open(temp, WavFile::Mode::Create);
-        if (made && file.close()) {
-            folder_ = folder;
-            name_ = name;
-            temp_ = temp;
-            Track(temp_);
-            return true;
-        }
-        if (made) std::remove(temp.c_str());  // ours, but not closed cleanly
-        ForgetFileInFlight(slot_);
-        slot_ = -1;
-        std::error_code ec;
-        if (made || !fs::exists(fs::symlink_status(temp, ec))) return false;  // not a clash of names
+        folder_ = folder;
+        name_ = name;
+        temp_ = temp;
+        Track(temp_);
+        return true;
     }
     return false;
 }

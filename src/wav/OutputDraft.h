@@ -28,9 +28,10 @@ public:
     OutputDraft& operator=(const OutputDraft&) = delete;
     ~OutputDraft() { discard(); }
 
-    // Creates an empty temporary file for an output named `name` in
-    // `folder` (exclusively: it never shares a name with another file).
-    // False when the folder takes no new file.
+    // Chooses a free temporary name for an output named `name` in `folder`;
+    // the first engine step that writes a new file there makes it,
+    // exclusively, so that it never shares a name with another file. False
+    // when `folder` is not a folder.
     bool begin(const std::string& folder, const std::string& name);
 
     // The temporary file; empty before begin() and after publishing.

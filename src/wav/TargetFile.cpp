@@ -70,12 +70,17 @@ bool TargetFile::start(const fs::path& target, const std::string& temp)
     return true;
 }
 
-// A batch output's draft is already a new file of the run's own, under a
-// temporary name: it is written in place, with no second temporary file.
+// A batch output's draft is a new file of the run's own, under a temporary
+// name: it is made there (exclusively) or written in place, with no second
+// temporary file.
 bool TargetFile::startInDraft(const std::string& draft)
 {
-    if (!WavFile::open(draft, Mode::ReadWrite)) return false;
-    if (!TruncateWavFile(draft, 0)) {
+    std::error_code ec;
+    const bool made = !std::filesystem::exists(std::filesystem::symlink_status(draft, ec));
+    if (!WavFile::open(draft, made ? Mode::Create : Mode::ReadWrite)) return false;
+    // A fresh draft is empty and is not truncated: truncating a file to zero
+    // makes some file systems write it out at once when it is closed.
+    if (length() != 0 && !TruncateWavFile(draft, 0)) {
         close();
         return false;
     }
