@@ -1,6 +1,6 @@
 #include "RegistrationListFile.h"
 
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The list file of a registration list: the column widths and every entry's
-// caption and four sub-item texts, in order. Layout (lines ended by CR LF,
-// Shift-JIS or UTF-8 with a byte-order mark, see ShiftJisText.h):
+// caption and four sub-item texts, in order. Layout (a text file as
+// TextFiles.h writes and reads them):
 //   VANTRO-VEW<TAB>1
 //   W<TAB>width0<TAB>...<TAB>width4
 //   R<TAB>caption<TAB>path<TAB>size<TAB>date<TAB>attributes   (one per entry)

@@ -21,7 +21,7 @@
 #include "RegistrationLists.h"
 #include "RegistrationTexts.h"
 #include "SettingsValues.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 #include "TabMenu.h"
 #include "TextListBox.h"
 

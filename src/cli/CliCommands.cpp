@@ -223,7 +223,7 @@ std::string UsageText()
         "  the log line of each output, their messages are separated by one blank line.\n"
         "\n"
         "list files:\n"
-        "  LISTFILE is read as the desktop program reads its lists: Shift-JIS (CP932), or\n"
-        "  UTF-8 with a byte-order mark; lines end in CR, LF or CR LF.\n";
+        "  LISTFILE is read as the desktop program reads its lists: UTF-8 when it is valid\n"
+        "  UTF-8 (with or without a byte-order mark), else CP932; lines end in CR, LF or CR LF.\n";
     return text;
 }

@@ -8,10 +8,9 @@
 #include <iterator>
 
 #include "CliListTexts.h"
+#include "TextEncoding.h"
 
 namespace {
-
-const std::string ByteOrderMark = "\xEF\xBB\xBF";
 
 // Converts all of `bytes` through `cd`, a block at a time so that no
 // output buffer of the worst-case size is needed; false on an invalid or
@@ -75,7 +74,8 @@ std::optional<std::vector<std::string>> ReadListFile(const std::string& path)
     if (!file) return std::nullopt;
     std::string bytes{std::istreambuf_iterator<char>(file), {}};
     if (file.bad()) return std::nullopt;
-    if (bytes.starts_with(ByteOrderMark)) return SplitLines(bytes.erase(0, ByteOrderMark.size()));
+    if (bytes.starts_with(Utf8ByteOrderMark)) bytes.erase(0, Utf8ByteOrderMark.size());
+    if (IsUtf8(bytes)) return SplitLines(bytes);
     std::optional<std::string> text = FromCp932(bytes);
     if (!text) return SplitLines(bytes);
     bytes = std::string();  // let go of the raw bytes before the lines are made

@@ -1,7 +1,7 @@
 #pragma once
-// The lines of a list file as the program reads its text files: Shift-JIS
-// (CP932) or UTF-8 with a byte-order mark, lines ended by CR, LF or CR LF. A
-// file that is not valid CP932 is taken as UTF-8.
+// The lines of a list file as the program reads its text files: UTF-8 when it
+// is valid UTF-8 (with or without a byte-order mark), else CP932; lines ended
+// by CR, LF or CR LF. A file that is neither is taken as UTF-8.
 #include <optional>
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "Folders.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 #include "TimeFiles.h"
 
 namespace {

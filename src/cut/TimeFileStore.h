@@ -1,7 +1,7 @@
 #pragma once
 // The time files of a cut file in the program folder: SaveBase + ".QDX"
 // holds the registered times, SaveBase + ".STA" their start-time colours.
-// Both are text files written whole (CP932, CR LF, see ShiftJisText.h).
+// Both are text files written whole (see TextFiles.h).
 #include <string>
 
 #include "RegisteredTimes.h"

@@ -10,7 +10,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The program's own read-only viewer, shown when the desktop has no viewer to
-// start: a text file (CP932, or UTF-8 with a byte-order mark) or an HTML page
+// start: a text file (UTF-8, or CP932 from earlier versions) or an HTML page
 // of the program, in a window whose text can be selected and copied but not
 // changed, so that a record is always readable.
 #include <QDialog>

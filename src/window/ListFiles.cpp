@@ -2,7 +2,7 @@
 
 #include "Folders.h"
 #include "ProgramInfo.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 
 namespace {
 

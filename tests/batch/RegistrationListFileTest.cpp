@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "BatchTestSupport.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 
 namespace {
 
@@ -39,16 +39,21 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
 
 class RegistrationListFileTest : public TempUserTest {};
 
-TEST_F(RegistrationListFileTest, RoundTripKeepsEveryTextInShiftJis)
+TEST_F(RegistrationListFileTest, RoundTripKeepsEveryTextInUtf8AndEarlierFilesLoad)
 {
     const QString path = programFile("VANTROMG.VEW");
     ASSERT_TRUE(SaveRegistrationList(path, Sample()));
     EXPECT_EQ(LoadRegistrationList(path), Sample());
 
     const QByteArray bytes = Bytes(path);
-    EXPECT_TRUE(bytes.startsWith("VANTRO-VEW\t1\r\n"));
-    EXPECT_TRUE(bytes.contains(*ToCp932(QStringLiteral("録音ﾃｽﾄ　①.wav"))));
-    EXPECT_EQ(bytes.count("\r\n"), 5);  // header, widths, three rows: names hold no line break
+    EXPECT_TRUE(bytes.startsWith("VANTRO-VEW\t1\n"));
+    EXPECT_TRUE(bytes.contains(QStringLiteral("録音ﾃｽﾄ　①.wav").toUtf8()));
+    EXPECT_EQ(bytes.count("\n"), 5);  // header, widths, three rows: names hold no line break
+    EXPECT_EQ(bytes.count("\r"), 0);
+
+    // A file of an earlier version: CP932 with CR LF.
+    WriteBytes(path, *ToCp932(QString::fromUtf8(bytes).replace("\n", "\r\n")));
+    EXPECT_EQ(LoadRegistrationList(path), Sample());
 }
 
 TEST_F(RegistrationListFileTest, NamesOutsideShiftJisSurviveAndAnEmptyListStaysEmpty)
@@ -72,9 +77,9 @@ TEST_F(RegistrationListFileTest, MissingOrDamagedFilesGiveNothing)
     const QList<QByteArray> damaged{
         QByteArray(),
         QByteArray("\x00\xff\xfe garbage", 11),
-        good.left(good.indexOf("\r\n")),                              // header only
+        good.left(good.indexOf("\n")),                                // header only
         QByteArray(good).replace("VANTRO-VEW", "VANTRO-XXX"),        // foreign header
-        QByteArray(good).replace("\t   A\r\n", "\r\n"),                // a row one field short
+        QByteArray(good).replace("\t   A\n", "\n"),                    // a row one field short
         QByteArray(good).replace("\t280\t", "\t-5\t"),               // a width below 0
         QByteArray(good).replace("\\r\\n", "\\r\\q"),             // an unknown escape
         good + "R\ttrailing\\",                                       // an escape cut off

@@ -53,3 +53,16 @@ TEST_F(CliTest, RenameReadsACp932ListAndRefusesATakenName)
     EXPECT_EQ(ReadFileBytes(dir.file("taken.wav")), Bytes{3});
     EXPECT_EQ(run({"rename", list, "extra"}).status, 2);
 }
+
+// A UTF-8 list without a byte-order mark is read as UTF-8, although its
+// bytes are valid CP932 as well: "名前" stays "名前".
+TEST_F(CliTest, RenameReadsAUtf8ListWithoutAMark)
+{
+    const std::string a = dir.write("a.wav", Bytes{1});
+    const std::string text = a + "\n>名前.wav\n";
+    const std::string list = dir.write("list.txt", Bytes(text.begin(), text.end()));
+    ToolResult r = run({"rename", list});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, dir.file("名前.wav") + "\n");
+    EXPECT_EQ(ReadFileBytes(dir.file("名前.wav")), Bytes{1});
+}

@@ -13,7 +13,7 @@
 #include "TestApplication.h"
 #include "RecordingDesktop.h"
 #include "ScopedEnvironment.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 #include "TextViewer.h"
 
 TEST(RecordingDesktopTest, RecordsEveryCallAndFailsOpensWhenTold)
@@ -107,7 +107,7 @@ TEST_F(SystemDesktopTest, WithoutAViewerToStartTheRecordIsShownInTheProgramsOwn)
 {
     const QString record = file(QStringLiteral("記録$$.TXT"));
     ASSERT_TRUE(WriteTextLines(record, {QStringLiteral("  8000/ 8/  mono 録音.wav"), QStringLiteral("二行目")}));
-    ASSERT_FALSE(FileBytes(record).startsWith("\xEF\xBB\xBF"));  // CP932 on disk
+    ASSERT_FALSE(FileBytes(record).startsWith("\xEF\xBB\xBF"));  // UTF-8 without a mark on disk
 
     // No opener at all, then one that finds no viewer.
     EXPECT_TRUE(desktop().openFile(record));

@@ -7,7 +7,7 @@
 
 #include "DriveReport.h"
 #include "Folders.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 #include "TempHome.h"
 
 namespace {
@@ -81,7 +81,7 @@ TEST_F(DriveReportTest, NoDriveOrNoFormatGivesTheMessageOnly)
     EXPECT_FALSE(report.saved);
 }
 
-TEST_F(DriveReportTest, WrittenInShiftJisInTheWorkFolder)
+TEST_F(DriveReportTest, WrittenInUtf8InTheWorkFolder)
 {
     TempHome home;
     InitFolders();
@@ -91,7 +91,7 @@ TEST_F(DriveReportTest, WrittenInShiftJisInTheWorkFolder)
     QFile file(report.filePath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_EQ(bytes, *ToCp932(report.lines.join("\r\n") + "\r\n"));
+    EXPECT_EQ(bytes, (report.lines.join("\n") + "\n").toUtf8());
     EXPECT_EQ(ReadTextLines(report.filePath), report.lines);
 }
 

@@ -14,7 +14,7 @@
 #include "Mkdlg.h"
 #include "OperationLogs.h"
 #include "RecordingDesktop.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 #include "TempHome.h"
 #include "TestWav.h"
 
@@ -69,7 +69,7 @@ protected:
 
 }  // namespace
 
-TEST_F(OperationLogsTest, RecordGrowsOverRunsAndIsWrittenWithItsHeaderInShiftJis)
+TEST_F(OperationLogsTest, RecordGrowsOverRunsAndIsWrittenWithItsHeaderInUtf8)
 {
     OperationLog& log = logs_.conversion();
     const QStringList first = Lines({"44100/16/stereo  0.01500     264,644 /music/a.wav", "/music/b.wav"});
@@ -85,9 +85,8 @@ TEST_F(OperationLogsTest, RecordGrowsOverRunsAndIsWrittenWithItsHeaderInShiftJis
                                              QString::fromUtf8("rate /bit/channel タイム      サイズ ファイル名"), kDashes}
                                  + first + second + QStringList{kDashes};
     const QByteArray bytes = FileBytes(log.filePath());
-    EXPECT_EQ(bytes, *ToCp932(expected.join("\r\n") + "\r\n"));
-    // The count line in CP932 bytes, as the file holds it.
-    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("358cc22095cf8ab782b582dc82b582bd81420d0a")));
+    // UTF-8 with LF line ends, as desktop editors read it.
+    EXPECT_EQ(bytes, (expected.join("\n") + "\n").toUtf8());
     // Only the per-file lines stay in memory.
     EXPECT_EQ(log.lines(), first + second);
     EXPECT_EQ(desktop_->openedFiles(), (QStringList{log.filePath(), log.filePath()}));

@@ -251,8 +251,8 @@ TEST_F(CutFileTest, TimeFilesFollowTheChoiceTheFileFaceAndShutdown)
     // a's times are written when b is chosen.
     registerFirstOfAll();
     chooseInCombo(1);
-    EXPECT_EQ(FileBytes(programPath("a.QDX")), "00000\r\n");
-    EXPECT_EQ(FileBytes(programPath("a.STA")), "\r\n");
+    EXPECT_EQ(FileBytes(programPath("a.QDX")), "00000\n");
+    EXPECT_EQ(FileBytes(programPath("a.STA")), "\n");
     EXPECT_EQ(registered().count(), 0);
 
     // An emptied list removes them.
@@ -267,12 +267,12 @@ TEST_F(CutFileTest, TimeFilesFollowTheChoiceTheFileFaceAndShutdown)
     // Showing the file face keeps b's times, and so does closing the window.
     registerFirstOfAll();
     window->Panel_CUT->Panel_C->Button_Select->click();
-    EXPECT_EQ(FileBytes(programPath("b.QDX")), "00000\r\n");
+    EXPECT_EQ(FileBytes(programPath("b.QDX")), "00000\n");
     goToCutFace();
     lists.ListBox_ALL->selectOnly(1);
     lists.Button_ALLT->click();
     window->close();
-    EXPECT_EQ(FileBytes(programPath("b.QDX")), "00000\r\n10000\r\n");
+    EXPECT_EQ(FileBytes(programPath("b.QDX")), "00000\n10000\n");
     EXPECT_EQ(store->read("M_Text"), "b.wav");
 }
 

@@ -9,7 +9,7 @@
 #include "OperationLogs.h"
 #include "ProgramInfo.h"
 #include "SessionTestSupport.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 #include "ShortcutCommands.h"
 #include "TextViewer.h"
 
@@ -47,7 +47,7 @@ protected:
 
 }  // namespace
 
-// No opener on the machine: the cut record, written in CP932, and the help
+// No opener on the machine: the cut record, written in UTF-8, and the help
 // page are shown by the program itself, and nothing is reported as failed.
 TEST_F(DesktopServicesTest, RecordsAndHelpAreShownByTheProgramWhenTheDesktopHasNoViewer)
 {
@@ -59,7 +59,7 @@ TEST_F(DesktopServicesTest, RecordsAndHelpAreShownByTheProgramWhenTheDesktopHasN
     window.menus().MF_KIROKU->trigger();
     ASSERT_EQ(Viewers().size(), 1);
     const QByteArray onDisk = FileBytes(QString::fromStdString(WorkFolder()) + QStringLiteral("CUT$$$$.TXT"));
-    ASSERT_TRUE(onDisk.contains(*ToCp932(QStringLiteral("録音_0001.wav"))));
+    ASSERT_TRUE(onDisk.contains(QStringLiteral("\n録音_0001.wav\n").toUtf8()));
     const QString shown = Viewers().front()->ViewerText->toPlainText();
     EXPECT_TRUE(shown.startsWith(QStringLiteral("カットデータ一覧　"))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("\n録音_0001.wav\n")));

@@ -15,7 +15,7 @@
 #include "LineDeleteMenu.h"
 #include "RegistrationList.h"
 #include "SessionTestSupport.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 #include "TabSheet5.h"
 #include "TabSheet6.h"
 #include "TestWav.h"

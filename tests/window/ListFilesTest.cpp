@@ -1,5 +1,6 @@
 // The list files in the program folder: names, the folder-history limit, the
 // file format, and missing files.
+#include <QFile>
 #include "ListFiles.h"
 #include "WindowTestSupport.h"
 
@@ -32,14 +33,17 @@ TEST_F(ListFilesTest, FolderHistoryOfTwentyIsWrittenAsItsNewestSixteen)
     EXPECT_EQ(LoadListFile(ListFile::ListJoin).size(), 20);
 }
 
-TEST_F(ListFilesTest, WrittenInShiftJisWithCrLfAndReadBack)
+TEST_F(ListFilesTest, WrittenInUtf8WithLfAndReadBackAlsoFromEarlierVersions)
 {
     const QStringList lines = {QString::fromUtf8("/home/user/音楽/ソ"), QString::fromUtf8("ｶｾｯﾄ 1.wav"), QString()};
     ASSERT_TRUE(SaveListFile(ListFile::Rename, lines));
-    const QByteArray bytes = FileBytes(ListFilePath(ListFile::Rename));
-    // "ソ" is 0x83 0x5C in CP932; half-width kana are single bytes.
-    EXPECT_TRUE(bytes.startsWith("/home/user/\x89\xb9\x8a\x79/\x83\x5c\r\n")) << bytes.toHex().toStdString();
-    EXPECT_TRUE(bytes.contains("\xb6\xbe\xaf\xc4 1.wav\r\n\r\n"));
+    EXPECT_EQ(FileBytes(ListFilePath(ListFile::Rename)), (lines.join('\n') + '\n').toUtf8());
+    EXPECT_EQ(LoadListFile(ListFile::Rename), lines);
+    // A file of an earlier version, in CP932 with CR LF: "ソ" is 0x83 0x5C, half-width kana single bytes.
+    QFile old(ListFilePath(ListFile::Rename));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("/home/user/\x89\xb9\x8a\x79/\x83\x5c\r\n\xb6\xbe\xaf\xc4 1.wav\r\n\r\n");
+    old.close();
     EXPECT_EQ(LoadListFile(ListFile::Rename), lines);
 }
 

@@ -1,7 +1,7 @@
 #include "DriveReport.h"
 
 #include "Folders.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 #include "TextFormats.h"
 #include "YeNADDCUT.h"
 

@@ -6,7 +6,7 @@
 #include "Desktop.h"
 #include "Folders.h"
 #include "Mkdlg.h"
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 #include "BatchLogLine.h"
 #include "TextFormats.h"
 #include "YeNADDCUT.h"

@@ -1,13 +1,15 @@
-#include "ShiftJisText.h"
+#include "TextFiles.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "TextEncoding.h"
+
 namespace {
 
-const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+const QByteArray kByteOrderMark(Utf8ByteOrderMark.data(), static_cast<qsizetype>(Utf8ByteOrderMark.size()));
 
 // The converter name of CP932 in this Qt build; empty when it has none.
 const char* Cp932Name()
@@ -43,15 +45,16 @@ QString FromCp932(const QByteArray& bytes)
 QByteArray EncodeTextLines(const QStringList& lines)
 {
     QString text;
-    for (const QString& line : lines) text += line + QStringLiteral("\r\n");
-    if (const std::optional<QByteArray> cp932 = ToCp932(text)) return *cp932;
-    return kByteOrderMark + text.toUtf8();
+    for (const QString& line : lines) text += line + QLatin1Char('\n');
+    return text.toUtf8();
 }
 
 QStringList DecodeTextLines(const QByteArray& bytes)
 {
-    QString text = bytes.startsWith(kByteOrderMark) ? QString::fromUtf8(bytes.mid(kByteOrderMark.size()))
-                                                    : FromCp932(bytes);
+    const QByteArray body = bytes.startsWith(kByteOrderMark) ? bytes.mid(kByteOrderMark.size()) : bytes;
+    QString text = IsUtf8(std::string_view(body.constData(), static_cast<size_t>(body.size())))
+                       ? QString::fromUtf8(body)
+                       : FromCp932(body);
     if (text.isEmpty()) return {};
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);

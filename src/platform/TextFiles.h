@@ -1,8 +1,9 @@
 #pragma once
-// Text files as the program keeps them: written whole in Shift-JIS (CP932)
-// with CR LF line ends, or in UTF-8 with a byte-order mark when some line
-// cannot be represented in CP932, so that no name is corrupted. Readers take
-// either encoding and CR, LF or CR LF line ends.
+// Text files as the program keeps them: written whole in UTF-8 with LF line
+// ends, as the desktop's editors expect. Readers take a file as UTF-8 when it
+// is valid UTF-8 (with or without a byte-order mark) and as CP932 otherwise,
+// so that files of earlier versions and from Windows still load, with CR, LF
+// or CR LF line ends.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,7 @@ std::optional<QByteArray> ToCp932(const QString& text);
 // The text of CP932 bytes.
 QString FromCp932(const QByteArray& bytes);
 
-// The bytes of a text file holding `lines`, each ended by CR LF.
+// The bytes of a text file holding `lines`, each ended by LF.
 QByteArray EncodeTextLines(const QStringList& lines);
 // The lines of a text file's bytes (a final line end adds no empty line).
 QStringList DecodeTextLines(const QByteArray& bytes);
