@@ -14,6 +14,7 @@
 #include "InterruptCleanup.h"
 #include "Installation.h"
 #include "Mkdlg.h"
+#include "ProgramIcon.h"
 #include "ProgramInfo.h"
 #include "QtTranslations.h"
 #include "SettingsStore.h"
@@ -80,6 +81,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::Title);
     QApplication::setApplicationVersion(QString::number(ProgramInfo::Version));
+    QApplication::setWindowIcon(ProgramIcon());
     InstallInterruptCleanup();
     LoadQtTranslations(app);
     InitFolders();

@@ -99,10 +99,19 @@ QByteArray DesktopEntryText(const LauncherEntry& entry)
                                   "Type=Application\n"
                                   "Version=1.0\n");
     text += QStringLiteral("Name=%1\n").arg(EntryString(entry.name));
-    if (!entry.comment.isEmpty()) text += QStringLiteral("Comment=%1\n").arg(EntryString(entry.comment));
-    text += QStringLiteral("Exec=%1\n").arg(DesktopExecArgument(entry.executable));
+    text += QStringLiteral("Name[ja]=%1\n").arg(EntryString(entry.name));
+    if (!entry.englishComment.isEmpty())
+        text += QStringLiteral("Comment=%1\n").arg(EntryString(entry.englishComment));
+    if (!entry.comment.isEmpty())
+        text += QStringLiteral("Comment%1=%2\n")
+                    .arg(entry.englishComment.isEmpty() ? QString() : QStringLiteral("[ja]"), EntryString(entry.comment));
+    text += QStringLiteral("Exec=%1 %F\n").arg(DesktopExecArgument(entry.executable));
+    if (!entry.icon.isEmpty()) text += QStringLiteral("Icon=%1\n").arg(EntryString(entry.icon));
     text += QStringLiteral("Terminal=false\n"
-                           "Categories=AudioVideo;Audio;\n");
+                           "MimeType=audio/x-wav;audio/wav;audio/vnd.wave;\n"
+                           "Categories=AudioVideo;Audio;AudioVideoEditing;\n"
+                           "StartupWMClass=%1\n")
+                .arg(QFileInfo(entry.executable).fileName());
     return text.toUtf8();
 }
 

@@ -26,13 +26,16 @@ ShortcutPaths MakeShortcutPaths(const QString& title, const QString& group);
 // What a launcher starts.
 struct LauncherEntry {
     QString name;
-    QString comment;
+    QString comment;     // in Japanese
     QString executable;  // full path
+    QString englishComment = {};
+    QString icon = {};   // the icon's name in the icon theme
 };
 
 // The executable path as one argument of an Exec line.
 QString DesktopExecArgument(const QString& path);
-// The desktop entry file of a launcher, in UTF-8.
+// The desktop entry file of a launcher, in UTF-8: it opens WAV files (the
+// files chosen are passed on), in English and Japanese.
 QByteArray DesktopEntryText(const LauncherEntry& entry);
 
 bool LauncherExists(const QString& path);

@@ -1,10 +1,13 @@
 #include "Installation.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include "InstallerTexts.h"
 #include "Mkdlg.h"
+#include "ProgramIcon.h"
 #include "ProgramInfo.h"
 #include "SettingsStore.h"
 
@@ -12,6 +15,17 @@ namespace {
 
 const QString kVersion = QStringLiteral("Version");
 const QString kGroup = QStringLiteral("Group");
+
+// The icon in the user's icon theme, so that the menu entry shows it; an icon
+// that cannot be written leaves the entry with the desktop's default.
+void WriteUserIcon()
+{
+    const QString path = UserIconPath();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return;
+    QSaveFile file(path);
+    const QByteArray svg = ProgramIconSvg();
+    if (file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size()) file.commit();
+}
 
 }  // namespace
 
@@ -37,6 +51,7 @@ bool InstallProgram(SettingsStore& store, const ShortcutPaths& paths, const Laun
 {
     store.write(kVersion, QString::number(ProgramInfo::Version));
     store.write(kGroup, ProgramInfo::Group);
+    WriteUserIcon();
     return WriteLauncher(paths.programs, launcher);
 }
 
@@ -50,6 +65,7 @@ bool UninstallProgram(TMKBoxDlg& box, SettingsStore& store, const ShortcutPaths&
     QStringList left;
     for (const QString& launcher : {paths.programs, paths.startup, paths.desktop})
         if (!launcher.isEmpty() && !RemoveLauncher(launcher)) left << launcher;
+    if (QFileInfo::exists(UserIconPath()) && !QFile::remove(UserIconPath())) left << UserIconPath();
     const QString groupFolder = QFileInfo(paths.programs).absolutePath();
     if (!paths.programs.isEmpty() && QDir(groupFolder) != QDir(ApplicationsFolder())) RemoveEmptyFolder(groupFolder);
     if (left.isEmpty()) MKInfo(box, QString::fromUtf8(InstallerTexts::UninstallDone));

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "Mkdlg.h"
+#include "ProgramIcon.h"
 #include "ProgramInfo.h"
 #include "WindowTexts.h"
 
@@ -22,7 +23,8 @@ void Tell(TMKBoxDlg& box, const char* text) { MKInfo(box, QString::fromUtf8(text
 
 LauncherEntry ProgramLauncher()
 {
-    return {ProgramInfo::Title, QString::fromUtf8(WindowTexts::LauncherComment), QCoreApplication::applicationFilePath()};
+    return {ProgramInfo::Title, QString::fromUtf8(WindowTexts::LauncherComment), QCoreApplication::applicationFilePath(),
+            QString::fromUtf8(WindowTexts::LauncherEnglishComment), ProgramIconName};
 }
 
 ShortcutItemsShown ShortcutItemsFor(const ShortcutPaths& paths)

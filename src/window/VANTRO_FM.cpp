@@ -16,6 +16,7 @@
 #include "HintSwitch.h"
 #include "MenuCommands.h"
 #include "Mkdlg.h"
+#include "ProgramIcon.h"
 #include "ProgramInfo.h"
 #include "SettingsStore.h"
 #include "ShortcutCommands.h"
@@ -91,7 +92,7 @@ void TTALVO_VANTRO::FormCreate()
     state_.completionMarker = 0;
     BusyCursor busy;
     setWindowTitle(ProgramInfo::Title);
-    setWindowIcon(QApplication::windowIcon());
+    setWindowIcon(ProgramIcon());
     Panel_CUT->Edit_Fn->clear();
     Panel_CUT->Edit_SFn->clear();
     sizeForCutFace();

@@ -61,5 +61,6 @@ inline constexpr char HelpOpenFailed[] = "ヘルプを表示できませんで�
 inline constexpr char DriveReportSaveFailed[] = "全ﾄﾞﾗｲﾌﾞ空きサイズ一覧を保存できませんでした・・・";
 inline constexpr char DriveReportOpenFailed[] = "全ﾄﾞﾗｲﾌﾞ空きサイズ一覧を表示できませんでした・・・";
 inline constexpr char LauncherComment[] = "WAVファイルのカットと一括処理";
+inline constexpr char LauncherEnglishComment[] = "Cut WAV recordings by ear and batch-process WAV files";
 
 }  // namespace WindowTexts

@@ -5,6 +5,7 @@
 #include "Installation.h"
 #include "MKResponder.h"
 #include "MemorySettingsStore.h"
+#include "ProgramIcon.h"
 #include "Mkdlg.h"
 #include "ShortcutCommands.h"
 #include "WindowTestSupport.h"
@@ -61,6 +62,7 @@ TEST_F(InstallationTest, InstallWritesVersionGroupAndTheApplicationsEntry)
     EXPECT_EQ(store.writes(), (std::vector<SettingsWrite>{{"Version", "16"}, {"Group", "VANTRO"}}));
     EXPECT_FALSE(InstallerNeeded(StoredVersionText(store), "vantro"));
     EXPECT_EQ(FileBytes(paths.programs), DesktopEntryText(launcher));
+    EXPECT_EQ(FileBytes(UserIconPath()), ProgramIconSvg());
 }
 
 TEST_F(InstallationTest, InstallWithoutApplicationsFolderStillWritesTheSettings)

@@ -2,9 +2,12 @@
 // that add and remove them, with their messages.
 #include <QDateTime>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "MKResponder.h"
 #include "Mkdlg.h"
+#include "ProgramIcon.h"
 #include "ShortcutCommands.h"
 #include "Shortcuts.h"
 #include "WindowTestSupport.h"
@@ -61,14 +64,38 @@ TEST_F(ShortcutsTest, ExecLineQuotesThePathWhateverItHolds)
     EXPECT_TRUE(text.contains("\nType=Application\n"));
     EXPECT_TRUE(text.contains("\nName=VANTRO\n"));
     EXPECT_TRUE(text.contains("\nComment=a\\nb\n"));
-    EXPECT_TRUE(text.contains("\nExec=\"/a b/vantro\"\n"));
+    EXPECT_TRUE(text.contains("\nExec=\"/a b/vantro\" %F\n"));
+}
+
+// The program's own entry opens WAV files, speaks English and Japanese,
+// shows the icon the first start puts in the theme, and validates.
+TEST_F(ShortcutsTest, TheProgramsEntryOpensWavFilesAndValidates)
+{
+    const QByteArray text = DesktopEntryText(ProgramLauncher());
+    for (const char* line : {"\nMimeType=audio/x-wav;audio/wav;audio/vnd.wave;\n",
+                             "\nCategories=AudioVideo;Audio;AudioVideoEditing;\n", "\nIcon=vantro\n",
+                             "\nComment=Cut WAV recordings by ear and batch-process WAV files\n",
+                             "\nName[ja]=VANTRO\n", "\nStartupWMClass="})
+        EXPECT_TRUE(text.contains(line)) << line;
+    EXPECT_TRUE(text.contains(QStringLiteral("\nComment[ja]=WAVファイルのカットと一括処理\n").toUtf8()));
+    EXPECT_FALSE(ProgramIcon().isNull());
+    EXPECT_TRUE(ProgramIconSvg().startsWith("<?xml"));
+
+    if (QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty())
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    const QString entry = qpath("VANTRO.desktop");
+    ASSERT_TRUE(WriteFile(entry, text));
+    QProcess validate;
+    validate.start(QStringLiteral("desktop-file-validate"), {entry});
+    ASSERT_TRUE(validate.waitForFinished(30000));
+    EXPECT_EQ(validate.exitCode(), 0) << validate.readAll().toStdString();
 }
 
 TEST_F(ShortcutsTest, StartupLauncherIsAddedAndRemoved)
 {
     StartupShortcutCommand(box, paths, true);
     const QByteArray entry = FileBytes(paths.startup);
-    EXPECT_TRUE(entry.contains("Exec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n")) << entry.toStdString();
+    EXPECT_TRUE(entry.contains("Exec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\" %F\n")) << entry.toStdString();
     EXPECT_TRUE(QFileInfo(paths.startup).permissions() & QFileDevice::ExeOwner);
 
     StartupShortcutCommand(box, paths, false);
