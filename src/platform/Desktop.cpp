@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QUrl>
 
 #include <optional>
@@ -49,6 +50,11 @@ public:
         if (!qGuiApp) return {};
         const QClipboard* clipboard = QGuiApplication::clipboard();
         return clipboard ? clipboard->text() : QString();
+    }
+
+    bool startProgram(const QString& program, const QStringList& arguments) override
+    {
+        return QProcess::startDetached(program, arguments);
     }
 };
 

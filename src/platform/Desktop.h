@@ -1,9 +1,9 @@
 #pragma once
 // Desktop services: opening a file in the desktop's viewer, opening help, the
-// clipboard. The program uses one Desktop (desktop()): the session's desktop,
-// which shows a local file in the program's own read-only viewer when the
-// desktop has no viewer to start. Tests put a RecordingDesktop in its place,
-// which records instead of opening.
+// clipboard, starting another of the desktop's programs. The program uses one
+// Desktop (desktop()): the session's desktop, which shows a local file in the
+// program's own read-only viewer when the desktop has no viewer to start.
+// Tests put a RecordingDesktop in its place, which records instead of opening.
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +20,9 @@ public:
     virtual void setClipboardText(const QString& text) = 0;
     // The text on the clipboard; empty when it holds none.
     virtual QString clipboardText() const = 0;
+    // Starts a program on its own, without waiting for it; it stays open
+    // when this program ends. False when it cannot be started.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
 };
 
 Desktop& desktop();

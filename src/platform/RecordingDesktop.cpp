@@ -10,6 +10,12 @@ void RecordingDesktop::setClipboardText(const QString& text)
     clipboard_ = text;
 }
 
+bool RecordingDesktop::startProgram(const QString& program, const QStringList& arguments)
+{
+    started_.push_back(QStringList{program} + arguments);
+    return open(DesktopCallKind::StartProgram, program);
+}
+
 QStringList RecordingDesktop::openedFiles() const
 {
     QStringList paths;

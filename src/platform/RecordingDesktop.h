@@ -9,11 +9,11 @@
 
 #include "Desktop.h"
 
-enum class DesktopCallKind { OpenFile, OpenUrl, SetClipboardText };
+enum class DesktopCallKind { OpenFile, OpenUrl, SetClipboardText, StartProgram };
 
 struct DesktopCall {
     DesktopCallKind kind;
-    QString argument;
+    QString argument;  // the path, URL, text or program
 
     bool operator==(const DesktopCall&) const = default;
 };
@@ -23,13 +23,17 @@ public:
     bool openFile(const QString& path) override;
     bool openUrl(const QString& url) override;
     void setClipboardText(const QString& text) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
 
-    // While set, openFile and openUrl are recorded and return false.
+    // While set, openFile, openUrl and startProgram are recorded and return
+    // false.
     void setFailOpens(bool fail) { failOpens_ = fail; }
 
     const std::vector<DesktopCall>& calls() const { return calls_; }
     // The paths given to openFile, in order.
     QStringList openedFiles() const;
+    // Each program given to startProgram followed by its arguments, in order.
+    const std::vector<QStringList>& startedPrograms() const { return started_; }
     // The text last put on the clipboard.
     QString clipboardText() const override { return clipboard_; }
 
@@ -37,6 +41,7 @@ private:
     bool open(DesktopCallKind kind, const QString& argument);
 
     std::vector<DesktopCall> calls_;
+    std::vector<QStringList> started_;
     QString clipboard_;
     bool failOpens_ = false;
 };

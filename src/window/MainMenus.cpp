@@ -67,6 +67,11 @@ void BuildOptionMenu(QMenuBar& bar, MainMenus& m)
     m.MDESK_DEL = AddItem(menu, "MDESK_DEL", MDESK_DEL);
     menu.addSeparator();
     m.PAKI = AddItem(menu, "PAKI", PAKI);
+    menu.addSeparator();
+    m.MO_VOL_PLAY = AddItem(menu, "MO_VOL_PLAY", MO_VOL_PLAY);
+    m.MO_VOL_REC = AddItem(menu, "MO_VOL_REC", MO_VOL_REC);
+    m.MO_VOL_ETC = AddItem(menu, "MO_VOL_ETC", MO_VOL_ETC);
+    m.MO_VOL_SMALL = AddItem(menu, "MO_VOL_SMALL", MO_VOL_SMALL, Flag::On);
 }
 
 void BuildHelpMenu(QMenuBar& bar, MainMenus& m)

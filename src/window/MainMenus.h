@@ -30,6 +30,10 @@ struct MainMenus {
     QAction* MDESK_SET = nullptr;
     QAction* MDESK_DEL = nullptr;
     QAction* PAKI = nullptr;
+    QAction* MO_VOL_PLAY = nullptr;
+    QAction* MO_VOL_REC = nullptr;
+    QAction* MO_VOL_ETC = nullptr;
+    QAction* MO_VOL_SMALL = nullptr;
 
     QMenu* MHelp = nullptr;
     QAction* HELP_MOKUJI = nullptr;

@@ -40,3 +40,13 @@ void DriveReportCommand(TMKBoxDlg& box, Desktop& desktop, const DriveReportForma
         MKInfo(box, QString::fromUtf8(WindowTexts::DriveReportOpenFailed));
     }
 }
+
+void VolumeCommand(TMKBoxDlg& box, Desktop& desktop, VolumeKind kind, bool smallWindow)
+{
+    const std::optional<ProgramStart> mixer = VolumeControlStart(kind, smallWindow);
+    if (!mixer) {
+        MKInfo(box, QString::fromUtf8(WindowTexts::VolumeControlMissing));
+    } else if (!desktop.startProgram(mixer->program, mixer->arguments)) {
+        MKInfo(box, QString::fromUtf8(WindowTexts::VolumeControlStartFailed));
+    }
+}

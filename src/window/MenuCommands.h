@@ -1,8 +1,9 @@
 #pragma once
-// The help-menu and drive-report commands, without the window: each takes the
+// The help-menu, drive-report and volume commands, without the window: each takes the
 // message box it reports through and the service it works on.
 #include "DriveReport.h"
 #include "HelpPage.h"
+#include "VolumeControl.h"
 
 class Desktop;
 class SettingsStore;
@@ -22,3 +23,8 @@ void DriveReportCommand(TMKBoxDlg& box, Desktop& desktop, const DriveReportForma
 // The same for the given drives.
 void DriveReportCommand(TMKBoxDlg& box, Desktop& desktop, const DriveReportFormat& format,
                         const std::vector<DriveSpace>& drives);
+
+// MO_VOL_PLAY, MO_VOL_REC and MO_VOL_ETC: starts the desktop's mixer for the
+// volumes of `kind`, in a small or a normal window; says so when the machine
+// has no mixer or it cannot be started.
+void VolumeCommand(TMKBoxDlg& box, Desktop& desktop, VolumeKind kind, bool smallWindow);

@@ -9,6 +9,8 @@
 #include <QStackedWidget>
 #include <QTimer>
 
+#include <utility>
+
 #include "BusyCursor.h"
 #include "CutFace.h"
 #include "Desktop.h"
@@ -76,6 +78,12 @@ void TTALVO_VANTRO::connectMenus()
     for (QAction* item : {m.MDESK_SET, m.MDESK_DEL})
         connect(item, &QAction::triggered, this, [this, item] { MDESK_SETClick(item); });
     connect(m.PAKI, &QAction::triggered, this, &TTALVO_VANTRO::PAKIClick);
+    for (const auto& [item, kind] : {std::pair{m.MO_VOL_PLAY, VolumeKind::Playback},
+                                     std::pair{m.MO_VOL_REC, VolumeKind::Recording},
+                                     std::pair{m.MO_VOL_ETC, VolumeKind::Devices}})
+        connect(item, &QAction::triggered, this, [this, kind] {
+            VolumeCommand(*MKBoxDlg1, desktop(), kind, menus_.MO_VOL_SMALL->isChecked());
+        });
     connect(m.HELP_MOKUJI, &QAction::triggered, this, &TTALVO_VANTRO::HELP_MOKUJIClick);
     connect(m.HELP_KEYWORD, &QAction::triggered, this, &TTALVO_VANTRO::HELP_KEYWORDClick);
     connect(m.HELP3, &QAction::triggered, this, &TTALVO_VANTRO::HELP3Click);

@@ -24,6 +24,10 @@ inline constexpr char MICON_DEL[] = "アイコンを、スタートアップか�
 inline constexpr char MDESK_SET[] = "アイコンを、デスクトップにも、登録する (&D)";
 inline constexpr char MDESK_DEL[] = "アイコンを、デスクトップから、削除する (&D)";
 inline constexpr char PAKI[] = "全ﾄﾞﾗｲﾌﾞ空きサイズ一覧";
+inline constexpr char MO_VOL_PLAY[] = "再生の音量";
+inline constexpr char MO_VOL_REC[] = "録音の音量";
+inline constexpr char MO_VOL_ETC[] = "その他の音量";
+inline constexpr char MO_VOL_SMALL[] = "音量を小さいウィンドウで開く";
 inline constexpr char HELP_MOKUJI[] = "ヘルプ...(&H)";
 inline constexpr char HELP_KEYWORD[] = "キーワードで検索...(&K)";
 inline constexpr char HELP3[] = "ミニヘルプＯＮ(&M)";
@@ -60,6 +64,10 @@ inline constexpr char DesktopDeleteFailed[] = "デスクトップからの削除
 inline constexpr char HelpOpenFailed[] = "ヘルプを表示できませんでした・・・";
 inline constexpr char DriveReportSaveFailed[] = "全ﾄﾞﾗｲﾌﾞ空きサイズ一覧を保存できませんでした・・・";
 inline constexpr char DriveReportOpenFailed[] = "全ﾄﾞﾗｲﾌﾞ空きサイズ一覧を表示できませんでした・・・";
+inline constexpr char VolumeControlMissing[] =
+    "音量を調整するプログラムが見つかりません・・・\n"
+    "pavucontrol をインストールして下さい。";
+inline constexpr char VolumeControlStartFailed[] = "音量を調整するプログラムを起動できませんでした・・・";
 inline constexpr char LauncherComment[] = "WAVファイルのカットと一括処理";
 inline constexpr char LauncherEnglishComment[] = "Cut WAV recordings by ear and batch-process WAV files";
 

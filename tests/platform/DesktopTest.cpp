@@ -27,12 +27,15 @@ TEST(RecordingDesktopTest, RecordsEveryCallAndFailsOpensWhenTold)
         recording->setFailOpens(true);
         EXPECT_FALSE(desktop().openUrl("file:///help/index.html"));
         EXPECT_FALSE(desktop().openFile("/tmp/b.txt"));
+        EXPECT_FALSE(desktop().startProgram("/usr/bin/mixer", {"--tab=1"}));
 
         const std::vector<DesktopCall> expected = {{DesktopCallKind::OpenFile, "/tmp/a.txt"},
                                                    {DesktopCallKind::SetClipboardText, "text"},
                                                    {DesktopCallKind::OpenUrl, "file:///help/index.html"},
-                                                   {DesktopCallKind::OpenFile, "/tmp/b.txt"}};
+                                                   {DesktopCallKind::OpenFile, "/tmp/b.txt"},
+                                                   {DesktopCallKind::StartProgram, "/usr/bin/mixer"}};
         EXPECT_EQ(recording->calls(), expected);
+        EXPECT_EQ(recording->startedPrograms(), (std::vector<QStringList>{{"/usr/bin/mixer", "--tab=1"}}));
         EXPECT_EQ(recording->openedFiles(), (QStringList{"/tmp/a.txt", "/tmp/b.txt"}));
         EXPECT_EQ(recording->clipboardText(), "text");
     }
