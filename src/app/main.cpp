@@ -14,6 +14,7 @@
 #include "InterruptCleanup.h"
 #include "Installation.h"
 #include "Mkdlg.h"
+#include "OpenedFiles.h"
 #include "ProgramIcon.h"
 #include "ProgramInfo.h"
 #include "QtTranslations.h"
@@ -48,7 +49,10 @@ int RunMainWindow(QApplication& app, std::unique_ptr<SingleInstance>& instance, 
     session.setCommandLine(QCoreApplication::arguments().mid(1));
     TTALVO_VANTRO window(session.steps());
     BindEngineHost(*window.MKBoxDlg1);
-    QObject::connect(instance.get(), &SingleInstance::received, &window, [&window] { BringToFront(window); });
+    QObject::connect(instance.get(), &SingleInstance::received, &window, [&window, &session](const QString& text) {
+        BringToFront(window);
+        session.openFiles(window, HandedParameters(text));
+    });
     window.show();
     QObject::connect(window.windowHandle(), &QWindow::visibleChanged, &window, [&instance](bool visible) {
         if (!visible) instance.reset();

@@ -37,6 +37,7 @@
 #include "CutRun.h"
 #include "EditTextSelection.h"
 #include "FaceSwitches.h"
+#include "OpenedFiles.h"
 #include "PlayPanel.h"
 #include "RegisteredTimeCommands.h"
 #include "TimeListCommands.h"
@@ -61,6 +62,7 @@
 #include "SettingsSave.h"
 #include "SettingsStore.h"
 #include "WindowGeometry.h"
+#include "WindowTexts.h"
 
 namespace {
 
@@ -444,10 +446,31 @@ void VantroSession::loadLineLists()
 }
 
 // The last step of start-up: a join asked for on the command line runs, and
-// the window then closes with all the saves of shutdown.
+// the window then closes with all the saves of shutdown; WAV files given
+// without an output are opened.
 void VantroSession::joinCommandLine(TTALVO_VANTRO& window)
 {
-    if (state_.listJoinTab->joinCommandLine(commandLine_)) window.close();
+    if (state_.listJoinTab->joinCommandLine(commandLine_))
+        window.close();
+    else
+        openFiles(window, commandLine_);
+}
+
+// Registers the WAV files in the list of files to cut, as "v選択登録" does,
+// and shows the cut face on the last of them; what is not a WAV file, or is
+// not there, is named in one message.
+void VantroSession::openFiles(TTALVO_VANTRO& window, const QStringList& parameters)
+{
+    const OpenedFiles files = ReadOpenedFiles(parameters);
+    if (!files.leftOut.isEmpty())
+        MKInfo(*window.MKBoxDlg1,
+               QString::fromUtf8(WindowTexts::NotWavFiles) + QLatin1Char('\n') + files.leftOut.join(QLatin1Char('\n')));
+    if (files.wavs.isEmpty() || !state_.lists || !state_.faceSwitches) return;
+    RegistrationLists& lists = *state_.lists;
+    lists.registerFiles(RegList::M, files.wavs);
+    RegistrationList& toCut = *lists.list(RegList::M);
+    toCut.selectOnly(toCut.topLevelItemCount() - 1);
+    state_.faceSwitches->Button14Click();
 }
 
 void VantroSession::applyFileOnly(TTALVO_VANTRO& window)

@@ -73,6 +73,8 @@ public:
     // The parameters the program was started with: the command-line join
     // walks them once stage B has completed.
     void setCommandLine(const QStringList& parameters) { commandLine_ = parameters; }
+    // Opens WAV files given to the program (see OpenedFiles.h).
+    void openFiles(TTALVO_VANTRO& window, const QStringList& parameters);
     // Replaces the batches' save-name dialog (tests); before the window is made.
     void setAskSaveName(AskSaveName ask) { askSaveName_ = std::move(ask); }
 

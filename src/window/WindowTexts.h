@@ -68,6 +68,7 @@ inline constexpr char VolumeControlMissing[] =
     "音量を調整するプログラムが見つかりません・・・\n"
     "pavucontrol をインストールして下さい。";
 inline constexpr char VolumeControlStartFailed[] = "音量を調整するプログラムを起動できませんでした・・・";
+inline constexpr char NotWavFiles[] = "WAVファイルではないか、見つからないため登録しませんでした・・・";
 inline constexpr char LauncherComment[] = "WAVファイルのカットと一括処理";
 inline constexpr char LauncherEnglishComment[] = "Cut WAV recordings by ear and batch-process WAV files";
 
