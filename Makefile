@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS  ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz sanitize clean
+.PHONY: all deps configure build run test bench fuzz sanitize install clean
 
 all: build
 
@@ -24,6 +24,12 @@ run: configure
 # Builds everything (the program, the command line, the tests) and runs every test.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j$(JOBS)
+
+# Installs the programs, the menu entry, the icon, the manual pages and the
+# bash completion under PREFIX (bin/, share/...).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	bench/run-bench $(BUILD)
