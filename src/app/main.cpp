@@ -51,7 +51,7 @@ int RunMainWindow(QApplication& app, std::unique_ptr<SingleInstance>& instance, 
     BindEngineHost(*window.MKBoxDlg1);
     QObject::connect(instance.get(), &SingleInstance::received, &window, [&window, &session](const QString& text) {
         BringToFront(window);
-        session.openFiles(window, HandedParameters(text));
+        session.takeHandedOver(window, text);
     });
     window.show();
     QObject::connect(window.windowHandle(), &QWindow::visibleChanged, &window, [&instance](bool visible) {
@@ -60,8 +60,15 @@ int RunMainWindow(QApplication& app, std::unique_ptr<SingleInstance>& instance, 
     return app.exec();
 }
 
+// An installed program finds its menu entry and icon in the system's places,
+// so its first start only writes the settings; run from the build folder it
+// opens the installer window, which also adds them for the user.
 int RunInstaller(QApplication& app, std::unique_ptr<SingleInstance>& instance, const QString& handed)
 {
+    if (RunsInstalled(QCoreApplication::applicationDirPath())) {
+        WriteInstalledSettings(settingsStore());
+        return RunMainWindow(app, instance, handed);
+    }
     SingleInstance installer(SingleInstanceName(kInstallerClass));
     if (installer.handOver(handed) || !BecomeRunningInstance(installer, handed)) return 0;
     TInstallerWindow window;
@@ -70,11 +77,16 @@ int RunInstaller(QApplication& app, std::unique_ptr<SingleInstance>& instance, c
     return RunMainWindow(app, instance, handed);
 }
 
-int RunUninstaller()
+// With a main window open, the uninstaller runs in it, so that the window
+// does not write the settings back when it closes; else on its own.
+int RunUninstaller(SingleInstance& running)
 {
+    if (running.handOver(QStringLiteral("/uninstall"))) return 0;
     TMKBoxDlg box;
     SettingsStore& store = settingsStore();
-    UninstallProgram(box, store, MakeShortcutPaths(ProgramInfo::Title, store.read(QStringLiteral("Group"))));
+    const QString folder = QCoreApplication::applicationDirPath();
+    UninstallProgram(box, store, MakeShortcutPaths(ProgramInfo::Title, store.read(QStringLiteral("Group"))),
+                     RunsInstalled(folder) ? folder : QString());
     return 0;
 }
 
@@ -92,10 +104,10 @@ int main(int argc, char* argv[])
 
     const QStringList parameters = QCoreApplication::arguments().mid(1);
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    if (IsUninstallStart(parameters, executable)) return RunUninstaller();
+    auto instance = std::make_unique<SingleInstance>(SingleInstanceName(MainWindowClass()));
+    if (IsUninstallStart(parameters, executable)) return RunUninstaller(*instance);
 
     const QString handed = JoinedParameters(parameters);
-    auto instance = std::make_unique<SingleInstance>(SingleInstanceName(MainWindowClass()));
     if (instance->handOver(handed)) return 0;
 
     if (InstallerNeeded(StoredVersionText(settingsStore()), executable)) return RunInstaller(app, instance, handed);

@@ -47,15 +47,31 @@ bool IsUninstallStart(const QStringList& parameters, const QString& executableNa
            || QFileInfo(executableName).baseName().compare(QString::fromLatin1(UninstallerName), Qt::CaseInsensitive) == 0;
 }
 
-bool InstallProgram(SettingsStore& store, const ShortcutPaths& paths, const LauncherEntry& launcher)
+QString InstalledEntryPath(const QString& programFolder)
+{
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/applications/") + ProgramIconName +
+                           QStringLiteral(".desktop"));
+}
+
+bool RunsInstalled(const QString& programFolder)
+{
+    return QDir(programFolder).dirName() == QStringLiteral("bin") && QFileInfo(InstalledEntryPath(programFolder)).isFile();
+}
+
+void WriteInstalledSettings(SettingsStore& store)
 {
     store.write(kVersion, QString::number(ProgramInfo::Version));
     store.write(kGroup, ProgramInfo::Group);
+}
+
+bool InstallProgram(SettingsStore& store, const ShortcutPaths& paths, const LauncherEntry& launcher)
+{
+    WriteInstalledSettings(store);
     WriteUserIcon();
     return WriteLauncher(paths.programs, launcher);
 }
 
-bool UninstallProgram(TMKBoxDlg& box, SettingsStore& store, const ShortcutPaths& paths)
+bool UninstallProgram(TMKBoxDlg& box, SettingsStore& store, const ShortcutPaths& paths, const QString& installedFolder)
 {
     if (MKAsk(box, QString::fromUtf8(InstallerTexts::UninstallAsk), MKAnswer::No) != MKAnswer::Yes) {
         MKInfoTM(box, QString::fromUtf8(InstallerTexts::UninstallCancelled), MKAnswer::OK);
@@ -68,7 +84,11 @@ bool UninstallProgram(TMKBoxDlg& box, SettingsStore& store, const ShortcutPaths&
     if (QFileInfo::exists(UserIconPath()) && !QFile::remove(UserIconPath())) left << UserIconPath();
     const QString groupFolder = QFileInfo(paths.programs).absolutePath();
     if (!paths.programs.isEmpty() && QDir(groupFolder) != QDir(ApplicationsFolder())) RemoveEmptyFolder(groupFolder);
-    if (left.isEmpty()) MKInfo(box, QString::fromUtf8(InstallerTexts::UninstallDone));
-    else MKInfo(box, QString::fromUtf8(InstallerTexts::UninstallLeft) + QLatin1Char('\n') + left.join(QLatin1Char('\n')));
+    QString report = left.isEmpty() ? QString::fromUtf8(InstallerTexts::UninstallDone)
+                                    : QString::fromUtf8(InstallerTexts::UninstallLeft) + QLatin1Char('\n') +
+                                          left.join(QLatin1Char('\n'));
+    if (!installedFolder.isEmpty())
+        report += QStringLiteral("\n\n") + QString::fromUtf8(InstallerTexts::ProgramStays).arg(installedFolder);
+    MKInfo(box, report);
     return true;
 }

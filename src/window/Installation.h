@@ -22,11 +22,23 @@ inline constexpr char UninstallerName[] = "vantro-uninstall";
 // A start as the uninstaller: first parameter "/uninstall", or the uninstaller's name.
 bool IsUninstallStart(const QStringList& parameters, const QString& executableName);
 
-// Writes Version = 16 and the program group to the settings, then the
-// program group's launcher. False when the launcher could not be written
-// (the settings are written all the same).
+// The menu entry that a package (or `cmake --install`) puts beside a program
+// installed in <prefix>/bin: <prefix>/share/applications/vantro.desktop.
+QString InstalledEntryPath(const QString& programFolder);
+// True for a program started from such an installation: the system's entry
+// and icon are there, so the first start writes only the settings.
+bool RunsInstalled(const QString& programFolder);
+
+// Writes Version = 16 and the program group to the settings.
+void WriteInstalledSettings(SettingsStore& store);
+// The settings, then the icon and the program group's launcher in the user's
+// folders. False when the launcher could not be written (the settings are
+// written all the same).
 bool InstallProgram(SettingsStore& store, const ShortcutPaths& paths, const LauncherEntry& launcher);
 
-// Asks first; on Yes removes the settings key, the three launchers and the
-// group folder when it is left empty, and says so. True when removed.
-bool UninstallProgram(TMKBoxDlg& box, SettingsStore& store, const ShortcutPaths& paths);
+// Asks first; on Yes removes the settings key, the three launchers, the
+// user's icon and the group folder when it is left empty, and says so; an
+// installed program (`installedFolder` not empty) adds that the program
+// itself stays until its package is removed. True when removed.
+bool UninstallProgram(TMKBoxDlg& box, SettingsStore& store, const ShortcutPaths& paths,
+                      const QString& installedFolder = {});

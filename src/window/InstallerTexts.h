@@ -18,5 +18,9 @@ inline constexpr char UninstallAsk[] =
 inline constexpr char UninstallDone[] = "VANTRO の設定とアイコンを削除しました☆☆☆";
 // Followed by the launchers that are left, one per line.
 inline constexpr char UninstallLeft[] = "次のアイコンを削除できませんでした・・・";
+// After the removal, for a program installed by a package; %1: its folder.
+inline constexpr char ProgramStays[] =
+    "プログラム本体（%1）は残っています。\n"
+    "パッケージで入れたときは「sudo apt remove vantro」で削除できます。";
 inline constexpr char UninstallCancelled[] = "VANTRO の削除を中止しました・・・";
 }  // namespace InstallerTexts

@@ -87,6 +87,7 @@ void BuildHelpMenu(QMenuBar& bar, MainMenus& m)
     m.HELP3 = AddItem(menu, "HELP3", HELP3, Flag::On);
     menu.addSeparator();
     m.MHELP_VERCUT = AddItem(menu, "MHELP_VERCUT", MHELP_VERCUT);
+    m.MHELP_UNINSTALL = AddItem(menu, "MHELP_UNINSTALL", MHELP_UNINSTALL);
 }
 
 }  // namespace

@@ -41,6 +41,7 @@ struct MainMenus {
     QAction* HELP_HELP = nullptr;  // hidden, does nothing
     QAction* HELP3 = nullptr;
     QAction* MHELP_VERCUT = nullptr;
+    QAction* MHELP_UNINSTALL = nullptr;
 };
 
 MainMenus BuildMainMenus(QMenuBar& bar);

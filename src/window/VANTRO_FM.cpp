@@ -16,6 +16,7 @@
 #include "Desktop.h"
 #include "FileFace.h"
 #include "HintSwitch.h"
+#include "Installation.h"
 #include "MenuCommands.h"
 #include "Mkdlg.h"
 #include "ProgramIcon.h"
@@ -88,6 +89,7 @@ void TTALVO_VANTRO::connectMenus()
     connect(m.HELP_KEYWORD, &QAction::triggered, this, &TTALVO_VANTRO::HELP_KEYWORDClick);
     connect(m.HELP3, &QAction::triggered, this, &TTALVO_VANTRO::HELP3Click);
     connect(m.MHELP_VERCUT, &QAction::triggered, this, &TTALVO_VANTRO::MHELP_VERCUTClick);
+    connect(m.MHELP_UNINSTALL, &QAction::triggered, this, &TTALVO_VANTRO::MHELP_UNINSTALLClick);
 }
 
 void TTALVO_VANTRO::run(const VantroSteps::Step& step)
@@ -208,6 +210,15 @@ void TTALVO_VANTRO::HELP_KEYWORDClick() { HelpCommand(*MKBoxDlg1, desktop(), Hel
 void TTALVO_VANTRO::HELP3Click() { setHintsShown(menus_.HELP3->isChecked()); }
 
 void TTALVO_VANTRO::MHELP_VERCUTClick() { VersionNumberDeleteCommand(*MKBoxDlg1, settingsStore()); }
+
+void TTALVO_VANTRO::MHELP_UNINSTALLClick()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    if (!UninstallProgram(*MKBoxDlg1, settingsStore(), shortcutPaths_, RunsInstalled(folder) ? folder : QString()))
+        return;
+    settingsRemoved_ = true;
+    close();
+}
 
 void TTALVO_VANTRO::PAKIClick()
 {

@@ -65,6 +65,10 @@ public:
     void setShortcutGroup(const QString& group);
     const ShortcutPaths& shortcutPaths() const { return shortcutPaths_; }
 
+    // True once the uninstaller has removed the settings: the window then
+    // closes without writing them back.
+    bool settingsRemoved() const { return settingsRemoved_; }
+
     // A list or edit control that takes this window's colour and font while
     // no colour scheme is on.
     void addParentColouredControl(QWidget* control);
@@ -84,6 +88,7 @@ public slots:
     void HELP_KEYWORDClick();
     void HELP3Click();
     void MHELP_VERCUTClick();
+    void MHELP_UNINSTALLClick();
     void PAKIClick();
     void Timer_CreateTimer();
     void Timer6Timer();
@@ -108,4 +113,5 @@ private:
     HintSwitch* hints_;
     ShortcutPaths shortcutPaths_;
     QList<QPointer<QWidget>> parentColoured_;
+    bool settingsRemoved_ = false;
 };

@@ -48,6 +48,7 @@
 #include "FileBrowser.h"
 #include "FileFace.h"
 #include "FileOnlyView.h"
+#include "Installation.h"
 #include "Folders.h"
 #include "ProgramInfo.h"
 #include "RegistrationList.h"
@@ -473,6 +474,13 @@ void VantroSession::openFiles(TTALVO_VANTRO& window, const QStringList& paramete
     state_.faceSwitches->Button14Click();
 }
 
+void VantroSession::takeHandedOver(TTALVO_VANTRO& window, const QString& text)
+{
+    const QStringList parameters = HandedParameters(text);
+    if (IsUninstallStart(parameters, QString())) window.MHELP_UNINSTALLClick();
+    else openFiles(window, parameters);
+}
+
 void VantroSession::applyFileOnly(TTALVO_VANTRO& window)
 {
     RegistrationLists& lists = *state_.lists;
@@ -490,6 +498,9 @@ void VantroSession::save(TTALVO_VANTRO& window)
     SaveListFile(ListFile::FolderHistory, state_.browser->H_DIRBoxDlg1.historyLines());
     SaveListFile(ListFile::ListJoin, state_.listJoinTab->ListBox_KL->lines());
     SaveListFile(ListFile::Rename, state_.renameTab->ListBox_IR->lines());
+    // After the uninstaller the user's lists stay, but nothing of the
+    // settings comes back.
+    if (window.settingsRemoved()) return;
     state_.logs->showAtShutdown();
 
     SettingsValues& v = state_.settings;

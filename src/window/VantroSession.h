@@ -75,6 +75,10 @@ public:
     void setCommandLine(const QStringList& parameters) { commandLine_ = parameters; }
     // Opens WAV files given to the program (see OpenedFiles.h).
     void openFiles(TTALVO_VANTRO& window, const QStringList& parameters);
+    // What another start of the program handed over: the uninstaller's
+    // "/uninstall" runs the uninstaller in this window; anything else is
+    // opened as files.
+    void takeHandedOver(TTALVO_VANTRO& window, const QString& text);
     // Replaces the batches' save-name dialog (tests); before the window is made.
     void setAskSaveName(AskSaveName ask) { askSaveName_ = std::move(ask); }
 

@@ -32,6 +32,7 @@ inline constexpr char HELP_MOKUJI[] = "ヘルプ...(&H)";
 inline constexpr char HELP_KEYWORD[] = "キーワードで検索...(&K)";
 inline constexpr char HELP3[] = "ミニヘルプＯＮ(&M)";
 inline constexpr char MHELP_VERCUT[] = "ﾊﾞｰｼﾞｮﾝ番号削除...(&C)";
+inline constexpr char MHELP_UNINSTALL[] = "アンインストール";
 
 // Batch tabs of PageControl1, TabSheet1 to TabSheet6.
 inline constexpr char TabSheet1[] = "ファイル毎に変換する";

@@ -63,6 +63,7 @@ const MenuRow kMenuRows[] = {
     {"MHelp", "HELP_HELP", nullptr, Item::Plain, false},
     {"MHelp", "HELP3", "ミニヘルプＯＮ(&M)", Item::FlagOn, true},
     {"MHelp", "MHELP_VERCUT", "ﾊﾞｰｼﾞｮﾝ番号削除...(&C)", Item::Plain, true},
+    {"MHelp", "MHELP_UNINSTALL", "アンインストール", Item::Plain, true},
 };
 
 const char* const kTabCaptions[] = {"ファイル毎に変換する", "ファイル結合", "左右分離", "左右反転", "リスト結合", "一括リネーム"};
