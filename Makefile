@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS  ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz sanitize install clean
+.PHONY: all deps configure build run test bench fuzz sanitize install package clean
 
 all: build
 
@@ -30,6 +30,11 @@ test: build
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Builds the Debian package vantro_VERSION_ARCH.deb into $(BUILD)/ (CPack);
+# install it with `sudo apt install ./$(BUILD)/vantro_*.deb`.
+package: build
+	cd $(BUILD) && cpack
 
 bench: build
 	bench/run-bench $(BUILD)
