@@ -8,6 +8,7 @@
 #include "CliJoin.h"
 #include "CliListJoin.h"
 #include "CliOutput.h"
+#include "CliPauses.h"
 #include "CliRename.h"
 #include "CliSilenceCut.h"
 #include "WavEngine.h"
@@ -148,6 +149,15 @@ const std::vector<CliCommand>& CliCommands()
          "--category: _NAME before .EXT); a name already there gets _m000 to _m999;\n"
          "prints one cut log line per part",
          RunCut},
+        {"pauses", "[--min-pause S] [--level16 LEVEL16] [--level8 LEVEL8] [--place start|middle|before-sound S] FILE",
+         "prints the cut time that each pause between two sounds of FILE proposes,\n"
+         "one line each: the milliseconds, a tab and the time as the cut face enters\n"
+         "it. A pause is at least --min-pause S seconds (default 1.0) of silent frames\n"
+         "(default LEVEL16 100, LEVEL8 1) in which a sound shorter than 20 ms does not\n"
+         "count; pauses at the start or the end of FILE propose no time. --place: the\n"
+         "pause's start, its middle, or S seconds before the sound resumes (default\n"
+         "before-sound 0.2). S: seconds with up to three decimals",
+         RunPauses},
     };
     return commands;
 }
