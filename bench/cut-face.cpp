@@ -2,7 +2,9 @@
 //   - showing the cut face ("WAV分割画面") for a 2 GB, 3-hour file: its length
 //     read and its lists built;
 //   - BuildTimeLists of a 10-hour file at a 1 s interval (36,001 entries);
-//   - switching MO_FUN ("分単位にする") with 1,000 registered times (same file).
+//   - switching MO_FUN ("分単位にする") with 1,000 registered times (same file);
+//   - registering 1,000 cut times found at pauses, as the pause box hands
+//     them to the registered times (same file, none registered before).
 // The WAV files are sparse: only their headers are written. Prints the best
 // of five runs of each against its target; exits 1 when one is missed.
 //   cut-face
@@ -19,6 +21,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "CutFace.h"
 #include "CutFaceContext.h"
@@ -27,6 +30,7 @@
 #include "Folders.h"
 #include "MKResponder.h"
 #include "MemorySettingsStore.h"
+#include "RegisteredTimeCommands.h"
 #include "RegistrationList.h"
 #include "SettingsStore.h"
 #include "TimeListBox.h"
@@ -158,6 +162,15 @@ int main(int argc, char** argv)
     met &= Report(QStringLiteral("MO_FUN switched with 1,000 registered times"), switched, 200,
                   QStringLiteral("%1 registered, %2 entries").arg(face.Panel_S->ListBox_C->count())
                       .arg(face.Panel_S->ListBox_ALL->count()));
+
+    std::vector<int64_t> pauses;
+    for (int i = 0; i < 1000; ++i) pauses.push_back(i * 35000LL + 17321);
+    const double registered = Best([&] {
+        state.cutWork.registered.clear();
+        context.showRegistered();
+    }, [&] { face.registered->registerTimes(pauses); });
+    met &= Report(QStringLiteral("1,000 pause times registered"), registered, 200,
+                  QStringLiteral("%1 registered").arg(face.Panel_S->ListBox_C->count()));
 
     fs::remove_all(home);
     return met ? 0 : 1;

@@ -14,6 +14,7 @@
 #include "MenuOpening.h"
 #include "Mkdlg.h"
 #include "SettingsValues.h"
+#include "TimeExchangeTexts.h"
 #include "TimeFiles.h"
 #include "TimeListBox.h"
 
@@ -60,6 +61,7 @@ CutMenu::CutMenu(CutFaceContext& context, CutRun& run, QWidget* parent)
     buildCuts();
     buildMarks();
     buildChoices();
+    buildExchange();
     PCUT_N3 = Separator(PopupMenu1, "PCUT_N3");
     WAV_CUT_CANSEL = Item(PopupMenu1, QStringLiteral("WAV_CUT_CANSEL"), Text(ColourTexts::Cancel));
     connect(PopupMenu1, &QMenu::aboutToShow, this, &CutMenu::PopupMenu1Popup);
@@ -122,6 +124,14 @@ void CutMenu::buildChoices()
     connect(P_BINRUI0, &QMenu::aboutToShow, this, &CutMenu::P_BINRUI0Click);
 }
 
+void CutMenu::buildExchange()
+{
+    PCUT_N4 = Separator(PopupMenu1, "PCUT_N4");
+    P_MUON_TOROKU = Item(PopupMenu1, QStringLiteral("P_MUON_TOROKU"), Text(TimeExchangeTexts::P_MUON_TOROKU));
+    P_TIME_READ = Item(PopupMenu1, QStringLiteral("P_TIME_READ"), Text(TimeExchangeTexts::P_TIME_READ));
+    P_TIME_WRITE = Item(PopupMenu1, QStringLiteral("P_TIME_WRITE"), Text(TimeExchangeTexts::P_TIME_WRITE));
+}
+
 void CutMenu::ListBox_CMouseDown(TTimeListBox* list, const QPoint& globalPos)
 {
     context_.PopupList = list;
@@ -132,7 +142,8 @@ void CutMenu::PopupMenu1Popup()
 {
     const bool registered = context_.PopupList && context_.PopupList == context_.ListBox_C;
     for (QAction* item : {WAV_CUT_ST0->menuAction(), P_START0->menuAction(), P_ST_CLR, PCUT_N0, PCUT_N1,
-                          P_BINRUI0->menuAction(), P_RENZOKU0->menuAction(), PCUT_N3})
+                          P_BINRUI0->menuAction(), P_RENZOKU0->menuAction(), PCUT_N3, PCUT_N4, P_MUON_TOROKU,
+                          P_TIME_READ, P_TIME_WRITE})
         item->setVisible(registered);
     if (registered) {
         const int colour = context_.work.RenzokuColour;

@@ -38,6 +38,12 @@ public:
     std::array<QAction*, 7> P_RENZOKU;   // P_RENZOKU_ALL, P_RENZOKU_Blue ... P_RENZOKU_Pink
     QMenu* P_BINRUI0;
     std::array<QAction*, 7> P_BINRUI;    // P_BINRUI_Nashi, P_BINRUI_Blue ... P_BINRUI_Pink
+    // The registered times' exchange (TimeExchangeCommands): times at the
+    // pauses, read from and written to other programs' files.
+    QAction* PCUT_N4;
+    QAction* P_MUON_TOROKU;
+    QAction* P_TIME_READ;
+    QAction* P_TIME_WRITE;
     QAction* PCUT_N3;
     QAction* WAV_CUT_CANSEL;
 
@@ -56,6 +62,7 @@ private:
     void buildCuts();
     void buildMarks();
     void buildChoices();
+    void buildExchange();
 
     CutFaceContext& context_;
     CutRun& run_;

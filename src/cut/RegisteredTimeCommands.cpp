@@ -101,6 +101,15 @@ void RegisteredTimeCommands::Button_ALLTClick(TTimeListBox* source)
     showRegistered(last);
 }
 
+int RegisteredTimeCommands::registerTimes(const std::vector<int64_t>& times)
+{
+    const int before = context_.work.registered.size();
+    std::optional<int> last;
+    for (const int64_t t : times) last = registerEntry(QString::fromStdString(TimeEntryText(t, context_.work.format)));
+    if (last) showRegistered(last);
+    return context_.work.registered.size() - before;
+}
+
 // Registers an entry text with the colour of new registrations; its index.
 int RegisteredTimeCommands::registerEntry(const QString& entry)
 {

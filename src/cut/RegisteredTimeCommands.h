@@ -8,7 +8,9 @@
 #include <QObject>
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 class ColorBtn;
 class QAction;
@@ -25,6 +27,10 @@ public:
     void Button1Click();
     void Button_ALLTClick(TTimeListBox* source);
     void Button5Click();
+    // Registers times (ms) as the "<登録" buttons register entries, with the
+    // colour of new registrations; the last becomes the current entry.
+    // Returns how many were not registered before.
+    int registerTimes(const std::vector<int64_t>& times);
     // MO_ST_TM "スタートタイムを有効にする" clicked: its new check.
     void MO_ST_TMClick(bool checked);
     void PTS_T_NONClick(int colour);

@@ -29,6 +29,7 @@
 #include "TabSheet6.h"
 #include "TextListBox.h"
 #include "TimePopups.h"
+#include "TimeExchangeCommands.h"
 #include "WindowColours.h"
 #include "CutFace.h"
 #include "CutFileCommands.h"
@@ -369,6 +370,18 @@ void VantroSession::placeCutFile(TTALVO_VANTRO& window)
     state_.cutRun = new CutRun(context, &window);
     state_.cutRun->SaveDialog1 = SaveDialog2(&window, QStringLiteral("SaveDialog1"));
     state_.cutMenu = new CutMenu(context, *state_.cutRun, &window);
+    placeTimeExchange(window);
+}
+
+// The cut menu's exchange items on the registered times.
+void VantroSession::placeTimeExchange(TTALVO_VANTRO& window)
+{
+    auto* exchange = new TimeExchangeCommands(*state_.cutContext, *window.Panel_CUT->registered, &window);
+    state_.timeExchange = exchange;
+    const CutMenu& menu = *state_.cutMenu;
+    QObject::connect(menu.P_MUON_TOROKU, &QAction::triggered, exchange, &TimeExchangeCommands::P_MUON_TOROKUClick);
+    QObject::connect(menu.P_TIME_READ, &QAction::triggered, exchange, &TimeExchangeCommands::P_TIME_READClick);
+    QObject::connect(menu.P_TIME_WRITE, &QAction::triggered, exchange, &TimeExchangeCommands::P_TIME_WRITEClick);
 }
 
 // The caption of the file to cut: the file face's selected row, or while the

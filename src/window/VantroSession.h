@@ -26,6 +26,7 @@ class CutRun;
 class FaceSwitches;
 class TFileBrowser;
 class TimePopups;
+class TimeExchangeCommands;
 class TTabSheet1;
 class TTabSheet5;
 class TTabSheet6;
@@ -59,6 +60,8 @@ struct ProgramState {
     CutFileCommands* cutFile = nullptr;
     CutRun* cutRun = nullptr;
     CutMenu* cutMenu = nullptr;
+    // Times at the pauses, read from and written to other programs' files.
+    TimeExchangeCommands* timeExchange = nullptr;
 };
 
 class VantroSession {
@@ -108,6 +111,7 @@ private:
     void wirePlayback(TTALVO_VANTRO& window);
     void placeCutFace(TTALVO_VANTRO& window);
     void placeCutFile(TTALVO_VANTRO& window);
+    void placeTimeExchange(TTALVO_VANTRO& window);
     QString cutFileCaption(TTALVO_VANTRO& window) const;
     void play(TTALVO_VANTRO& window, const QString& path, QWidget* list);
     void stopDevices();
