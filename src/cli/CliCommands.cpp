@@ -141,22 +141,31 @@ const std::vector<CliCommand>& CliCommands()
          "file line above it to NAME in that file's own folder, never onto an existing\n"
          "file; prints each new path",
          RunRename},
-        {"cut", "[--short-names] [--minutes] [--category NAME] SOURCE OUTDIR TIME...",
+        {"cut", "[--short-names] [--minutes] [--category NAME] [--at-pauses [PAUSES]] [--times-from FILE] SOURCE OUTDIR [TIME...]",
          "the cut: writes the parts of SOURCE that begin at each TIME (milliseconds, or\n"
          "minutes.milliseconds; any order, each once) and reach to the next TIME, the last\n"
          "to the end of SOURCE, into OUTDIR as BASE_yymmdd_hhmmss_TIME.EXT (--short-names:\n"
          "BASE_TIME.EXT, then BASE_c000_TIME.EXT onwards; --minutes: TIME as MmMSMS;\n"
          "--category: _NAME before .EXT); a name already there gets _m000 to _m999;\n"
-         "prints one cut log line per part",
+         "prints one cut log line per part. --at-pauses adds 0 and the times the pauses\n"
+         "of SOURCE propose (see pauses); --times-from adds the times of a label file,\n"
+         "a cue sheet or a plain list (h:mm:ss.mmm, m:ss.mmm, seconds with decimals or\n"
+         "milliseconds, one a line), a label's text or a track's TITLE naming its part\n"
+         "as --category does; its lines that are no time and times beyond the end of\n"
+         "SOURCE are left out with a notice",
          RunCut},
-        {"pauses", "[--min-pause S] [--level16 LEVEL16] [--level8 LEVEL8] [--place start|middle|before-sound S] FILE",
+        {"pauses", "[PAUSES] [--labels|--cue] [--output PATH] FILE",
          "prints the cut time that each pause between two sounds of FILE proposes,\n"
          "one line each: the milliseconds, a tab and the time as the cut face enters\n"
          "it. A pause is at least --min-pause S seconds (default 1.0) of silent frames\n"
          "(default LEVEL16 100, LEVEL8 1) in which a sound shorter than 20 ms does not\n"
          "count; pauses at the start or the end of FILE propose no time. --place: the\n"
          "pause's start, its middle, or S seconds before the sound resumes (default\n"
-         "before-sound 0.2). S: seconds with up to three decimals",
+         "before-sound 0.2). S: seconds with up to three decimals. --labels or --cue\n"
+         "writes the parts the times cut (from 0 to the end) as a label file\n"
+         "(start, end, name; seconds with six decimals) or a cue sheet, FILE's name\n"
+         "with .txt or .cue beside it or --output PATH (.cue: a cue sheet), never in\n"
+         "place of an existing file, and prints the path written",
          RunPauses},
     };
     return commands;
@@ -204,6 +213,8 @@ std::string UsageText()
         "  FADE_IN FADE_OUT  fade lengths in whole seconds; 0 or less: no fade\n"
         "  left|right        the channel split keeps\n"
         "  both|head|tail    the ends whose silent frames are cut\n"
+        "  PAUSES            [--min-pause S] [--level16 LEVEL16] [--level8 LEVEL8]\n"
+        "                    [--place start|middle|before-sound S], as pauses takes them\n"
         "  LEVEL8 LEVEL16    silence levels: a frame is silent when each of its samples lies\n"
         "                    within LEVEL8 (1 to 127) of 128 in 8-bit files, within LEVEL16\n"
         "                    (1 to 32767) of 0 in 16-bit files, and within LEVEL16 scaled to\n"

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "CliListFile.h"
+#include "CliPauses.h"
 #include "CliPrompt.h"
 #include "CliTimes.h"
 #include "CutLogLine.h"
@@ -12,6 +14,9 @@
 #include "CutTexts.h"
 #include "CutWorkState.h"
 #include "PartNames.h"
+#include "PauseScan.h"
+#include "TimeExchange.h"
+#include "TimeExchangeTexts.h"
 #include "WaveRange.h"
 
 namespace {
@@ -20,25 +25,48 @@ struct CutCall {
     bool shortNames = false;
     bool minutes = false;
     std::string category;
+    bool atPauses = false;
+    PauseOptions pauseOptions;
+    PausePlacement placement;
+    std::string timesFile;     // empty: none
     std::string source;
     std::string outputFolder;  // with a trailing separator
-    std::vector<std::string> times;  // entry texts, ascending, each once
+    std::vector<ExchangedTime> times;  // the TIMEs given, without names
 };
 
-std::vector<std::string> SortedTimes(const CommandArgs& args, size_t at)
+std::vector<ExchangedTime> GivenTimes(const CommandArgs& args, size_t at)
 {
-    std::vector<int64_t> times;
+    std::vector<ExchangedTime> times;
     for (; at < args.size(); ++at) {
         const auto t = ReadEntryTime(args.text(at));
         if (!t) throw UsageError("cut: TIME takes milliseconds or minutes.milliseconds, not '" + args.text(at) + "'");
-        times.push_back(*t);
+        times.push_back({*t, {}});
     }
-    std::sort(times.begin(), times.end());
-    times.erase(std::unique(times.begin(), times.end()), times.end());
-    // Plain entry texts of the widest time: their text order is their time order.
-    const TimeFormat wide = MakeTimeFormat(times.back(), false);
-    std::vector<std::string> entries;
-    for (int64_t t : times) entries.push_back(TimeEntryText(t, wide));
+    return times;
+}
+
+// The cut's entries: the times ascending, each once (a named one before an
+// unnamed one of the same time), as plain entry texts of the widest time, so
+// that their text order is their time order; and the name of each.
+struct CutEntries {
+    std::vector<std::string> texts;
+    std::vector<std::string> names;
+};
+
+CutEntries EntriesOf(std::vector<ExchangedTime> times)
+{
+    std::stable_sort(times.begin(), times.end(), [](const ExchangedTime& a, const ExchangedTime& b) {
+        return a.ms != b.ms ? a.ms < b.ms : !a.name.empty() && b.name.empty();
+    });
+    times.erase(std::unique(times.begin(), times.end(),
+                            [](const ExchangedTime& a, const ExchangedTime& b) { return a.ms == b.ms; }),
+                times.end());
+    CutEntries entries;
+    const TimeFormat wide = MakeTimeFormat(times.empty() ? 0 : times.back().ms, false);
+    for (const ExchangedTime& t : times) {
+        entries.texts.push_back(TimeEntryText(t.ms, wide));
+        entries.names.push_back(CategoryNameOf(t.name));
+    }
     return entries;
 }
 
@@ -47,8 +75,14 @@ CutCall ReadCutCall(const CommandArgs& args)
     CutCall call;
     size_t at = 0;
     while (at < args.size() && args.text(at).starts_with("--")) {
+        if (call.atPauses && ReadPauseOption(args, at, call.pauseOptions, call.placement)) continue;
         const std::string option = args.text(at++);
-        if (option == "--short-names") {
+        if (option == "--at-pauses") {
+            call.atPauses = true;
+        } else if (option == "--times-from") {
+            if (at >= args.size() || args.text(at).empty()) throw UsageError("--times-from needs a FILE");
+            call.timesFile = args.text(at++);
+        } else if (option == "--short-names") {
             call.shortNames = true;
         } else if (option == "--minutes") {
             call.minutes = true;
@@ -59,11 +93,14 @@ CutCall ReadCutCall(const CommandArgs& args)
             throw UsageError("cut has no option '" + option + "'");
         }
     }
-    if (args.size() < at + 3) throw UsageError("cut needs SOURCE, OUTDIR and at least one TIME");
+    const bool timesElsewhere = call.atPauses || !call.timesFile.empty();
+    if (args.size() < at + (timesElsewhere ? 2 : 3))
+        throw UsageError(timesElsewhere ? "cut needs SOURCE and OUTDIR"
+                                        : "cut needs SOURCE, OUTDIR and at least one TIME (or --at-pauses, --times-from)");
     call.source = args.text(at++);
     call.outputFolder = RequiredFolder(args.text(at++), "cut");
     if (!call.outputFolder.ends_with('/')) call.outputFolder += '/';
-    call.times = SortedTimes(args, at);
+    call.times = GivenTimes(args, at);
     return call;
 }
 
@@ -82,8 +119,8 @@ int64_t LengthMs(uint64_t frames, const WaveLayout& layout)
 
 class SourceCut {
 public:
-    SourceCut(const CutCall& call, const WaveLayout& layout, const RunHooks& hooks)
-        : call_(call), layout_(layout), hooks_(hooks),
+    SourceCut(const CutCall& call, CutEntries entries, const WaveLayout& layout, const RunHooks& hooks)
+        : call_(call), entries_(std::move(entries)), layout_(layout), hooks_(hooks),
           format_(MakeTimeFormat(LengthMs(layout.frameCount, layout), call.minutes))
     {
         SetCutFile(work_, call.source);
@@ -96,16 +133,19 @@ public:
     {
         const std::array<std::string, ColourCodeCount> categories{call_.category};
         CutRequest request;
-        request.entries = &call_.times;
-        request.selected.assign(call_.times.size(), true);
+        request.entries = &entries_.texts;
+        request.selected.assign(entries_.texts.size(), true);
         request.CategoryNames = &categories;
         bool whole = true;
-        for (const CutPart& part : PlanCut(request))
+        for (CutPart& part : PlanCut(request)) {
+            const std::string& name = entries_.names[static_cast<size_t>(part.index)];
+            if (!name.empty()) part.category = name;
             if (!cutPart(part)) {
                 whole = false;
                 hooks_.prompt.MKError(call_.source + "\n" + CutTexts::SelectedTimeText + std::to_string(part.CutFrom) +
                                       "\n" + CutTexts::CutFailedText);
             }
+        }
         hooks_.prompt.MKInfoTM(CutTexts::CutDoneText);
         return whole;
     }
@@ -139,12 +179,48 @@ private:
     }
 
     const CutCall& call_;
+    const CutEntries entries_;
     const WaveLayout& layout_;
     const RunHooks& hooks_;
     CutWorkState work_;
     TimeFormat format_;
     std::string prefix_;
 };
+
+// The times of --times-from, those beyond the end left out with a notice.
+bool AddFileTimes(const CutCall& call, int64_t length, const RunHooks& hooks, std::vector<ExchangedTime>& times)
+{
+    if (call.timesFile.empty()) return true;
+    std::string error;
+    const auto lines = ListFileLines(call.timesFile, error);
+    if (!lines) {
+        hooks.prompt.MKError(error);
+        return false;
+    }
+    const TimesRead read = ReadTimesFile(*lines, length);
+    times.insert(times.end(), read.times.begin(), read.times.end());
+    if (read.leftOut > 0) {
+        std::string notice = TimeExchangeTexts::TimesLeftOut;
+        hooks.prompt.MKInfo(notice.replace(notice.find("%1"), 2, std::to_string(read.leftOut)));
+    }
+    return true;
+}
+
+// 0 and the times the pauses of the source propose, for --at-pauses.
+bool AddPauseTimes(const CutCall& call, const RunHooks& hooks, std::vector<ExchangedTime>& times)
+{
+    if (!call.atPauses) return true;
+    PauseScanResult result;
+    std::string error;
+    FindPauses(call.source, call.pauseOptions, result, error);
+    if (!error.empty()) {
+        hooks.prompt.MKError(error);
+        return false;
+    }
+    times.push_back({0, {}});
+    for (const int64_t t : PauseTimes(result, call.placement)) times.push_back({t, {}});
+    return true;
+}
 
 bool CutSource(const CutCall& call, const RunHooks& hooks)
 {
@@ -158,7 +234,14 @@ bool CutSource(const CutCall& call, const RunHooks& hooks)
         hooks.prompt.MKError(CutTexts::CutOpenErrorText + call.source + "\n" + CutTexts::CutOpenFailedText);
         return false;
     }
-    return SourceCut(call, *layout, hooks).run();
+    std::vector<ExchangedTime> times = call.times;
+    if (!AddFileTimes(call, LengthMs(layout->frameCount, *layout), hooks, times) || !AddPauseTimes(call, hooks, times))
+        return false;
+    if (times.empty()) {
+        hooks.prompt.MKInfoTM(CutTexts::NoTimesText);
+        return false;
+    }
+    return SourceCut(call, EntriesOf(std::move(times)), *layout, hooks).run();
 }
 
 }  // namespace

@@ -259,14 +259,6 @@ std::string_view FileNameOf(std::string_view path)
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
-// A name as a category name may hold it: it ends the parts' file names, so it
-// may not lead them into another folder.
-std::string CategoryNameOf(std::string name)
-{
-    std::replace_if(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\' || c == '\0'; }, '_');
-    return name.empty() || UsableSaveBase(name) ? name : std::string();
-}
-
 std::string CodeText(int code) { return code == 0 ? std::string() : std::to_string(code); }
 
 // The colour a name takes: the one already carrying it, else the first free
@@ -284,6 +276,13 @@ std::optional<int> ColourOfName(const std::string& name, std::array<std::string,
 }  // namespace
 
 TimesFileKind DetectTimesKind(const std::vector<std::string>& lines) { return KindOf(LineTexts(lines)); }
+
+std::string CategoryNameOf(std::string name)
+{
+    std::replace_if(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\' || c == '\0'; }, '_');
+    return name.empty() || UsableSaveBase(name) ? name : std::string();
+}
+
 
 TimesRead ReadTimesFile(const std::vector<std::string>& lines, int64_t lengthMs)
 {

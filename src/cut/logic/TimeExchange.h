@@ -32,6 +32,10 @@ enum class TimesFileKind { Labels, Cue, Plain };
 // else a plain list.
 TimesFileKind DetectTimesKind(const std::vector<std::string>& lines);
 
+// A name read from a file as a category name may hold it: it ends the parts'
+// file names, so '/', '\\' and NUL become '_', and "." or ".." is no name.
+std::string CategoryNameOf(std::string name);
+
 // Reads the lines of a times file of the detected kind. Lines may still end in
 // CR/LF; a UTF-8 BOM on the first line is ignored. Blank lines and lines that
 // carry no time by their format (a cue sheet's REM, FILE, PERFORMER ...; a

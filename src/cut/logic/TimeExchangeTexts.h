@@ -44,6 +44,7 @@ inline constexpr char TimesLeftOut[] = "タイムでない行と、ファイル�
 inline constexpr char TimesUnnamed[] = "色が足りないため、%1 件のタイムには分類名を付けていません。";
 inline constexpr char ReadFailed[] = "ファイルを読み込めませんでした・・・";
 inline constexpr char WriteFailed[] = "ファイルを書き出せませんでした・・・";
+inline constexpr char FileExists[] = "このファイルは既に存在します・・・";
 inline constexpr char TimesWritten[] = "タイムを書き出しました☆☆☆";
 // %1: the parts a cue sheet cannot hold.
 inline constexpr char CueTracksLeftOut[] = "キューシートは 99 トラックまでのため、%1 件は書き出していません。";
