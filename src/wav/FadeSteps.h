@@ -25,6 +25,7 @@ public:
 
 private:
     int64_t stepLength() const;
+    bool packed16() const;
     void scaleFrame(uint8_t* frame, int64_t room) const;
 
     FadeFormat format_;

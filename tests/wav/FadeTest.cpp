@@ -3,11 +3,14 @@
 #include "EngineTest.h"
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <random>
 #include <cstdint>
 
 #include "EngineHost.h"
 #include "Fade.h"
+#include "FadeSteps.h"
 #include "TestWav.h"
 #include "WavFile.h"
 #include "WorkBuffers.h"
@@ -331,3 +334,26 @@ TEST_F(FadeTest, AnAllocationFailureKeepsTheDefaultText)
 }
 
 }  // namespace
+
+// The run of 16-bit samples a step scales at once gives each sample what
+// ScaleSample gives it: extremes and random samples at every gain of short
+// fades and of the longest that take this way.
+TEST(FadeCourseTest, PackedSixteenBitStepsScaleEverySampleAsScaleSampleDoes)
+{
+    std::mt19937 random(7);
+    for (const int64_t steps : {int64_t{3}, int64_t{1000}, (int64_t{1} << 21) - 1}) {
+        const int64_t frames = std::min<int64_t>(steps, 60000);
+        std::vector<int16_t> samples(static_cast<size_t>(frames) * 2);
+        for (size_t i = 0; i < samples.size(); ++i)
+            samples[i] = i < 4 ? std::array<int16_t, 4>{-32768, 32767, -1, 1}[i] : static_cast<int16_t>(random());
+        std::vector<int16_t> faded = samples;
+        // Stereo, one frame a step, falling from the fade's top gain; loads of 2,500 frames.
+        FadeCourse course({4, 2, 2, 4, 0}, steps, false);
+        auto* bytes = reinterpret_cast<uint8_t*>(faded.data());
+        for (int64_t at = 0; at < frames * 4; at += 10000)
+            course.scale(bytes + at, std::min<int64_t>(10000, frames * 4 - at));
+        for (size_t i = 0; i < samples.size(); ++i)
+            ASSERT_EQ(faded[i], ScaleSample(samples[i], steps - 1 - static_cast<int64_t>(i / 2), steps))
+                << "steps " << steps << " sample " << i;
+    }
+}
