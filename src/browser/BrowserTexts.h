@@ -2,7 +2,7 @@
 // The texts of the file face's browser views and of the folder history box.
 #include <QString>
 
-#include "CutTexts.h"
+#include "FileTexts.h"
 
 namespace BrowserTexts {
 
@@ -24,8 +24,8 @@ inline const QString DriveErrorText = QStringLiteral(u"ドライブ・エラー�
 inline const QString FolderErrorHead = QStringLiteral(u"フォルダー・エラー発生\n");
 inline const QString FolderErrorTail = QStringLiteral(u"エラーを回避してみます。");
 inline const QString FolderRecoveryFailed = QStringLiteral(u"エラー回避に失敗しました\n別のドライブか、フォルダーを選択してみて下さい");
-inline const QString MissingFileText = QString::fromUtf8(CutTexts::FileMissingText);
-inline const QString MissingFileQuestion = QString::fromUtf8(CutTexts::DeleteRegistrationText);
+inline const QString MissingFileText = QString::fromUtf8(FileTexts::FileMissingText);
+inline const QString MissingFileQuestion = QString::fromUtf8(FileTexts::DeleteRegistrationText);
 inline const QString HistoryTitle = QStringLiteral(u"過去のフォルダーの選択");
 inline const QString HistoryListHint = QStringLiteral(u"登録フォルダー名一覧");
 inline const QString HistoryFilterHint = QStringLiteral(u"拡張子の選択");

@@ -153,7 +153,9 @@ TEST_F(TwoRunsTest, EachRunKeepsEveryOutputItReports)
                 }
                 listJoined += !r.out.empty();
             }
-            if (command == "list-join") EXPECT_GE(listJoined, 1);
+            if (command == "list-join") {
+                EXPECT_GE(listJoined, 1);
+            }
         }
         for (const auto& entry : fs::directory_iterator(out))
             EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();

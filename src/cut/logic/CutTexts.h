@@ -3,6 +3,8 @@
 // of the intervals. UTF-8. The colour names are the menus' (ColourTexts).
 #include <array>
 
+#include "FileTexts.h"
+
 namespace CutTexts {
 
 // Messages and dialog titles.
@@ -10,8 +12,8 @@ inline constexpr const char* NoTimesText = "タイムがありません・・・
 inline constexpr const char* NoPlayPositionText = "再生位置の取得に失敗しました・・・";
 inline constexpr const char* SubdivideFailedText = "タイムの細分化に失敗しました・・・";
 inline constexpr const char* TooManyEntriesText = "登録数が範囲を超えました。";
-inline constexpr const char* FileMissingText = "このファイルは存在しません・・・";
-inline constexpr const char* DeleteRegistrationText = "登録を削除してよろしいですか？？？";
+inline constexpr const char* FileMissingText = FileTexts::FileMissingText;
+inline constexpr const char* DeleteRegistrationText = FileTexts::DeleteRegistrationText;
 inline constexpr const char* NothingToRegisterText = "リストに登録データがありません・・・";
 inline constexpr const char* SelectDataText = "データを選択して下さい☆☆☆";
 inline constexpr const char* ZoneForcedText = "「PLAY Mode」は「ゾーン」再生に、強制変更されました☆☆☆";
@@ -23,9 +25,9 @@ inline constexpr const char* SelectedTimeText = "選択タイム：";
 inline constexpr const char* CutFailedText = "カットに失敗しました・・・";
 inline constexpr const char* CutDoneText = "カット終了☆☆☆\nお疲れ様☆☆☆";
 inline constexpr const char* CutOpenErrorText = "カットエラー：";
-inline constexpr const char* CutOpenFailedText = " オープンに失敗しました。";
+inline constexpr const char* CutOpenFailedText = FileTexts::OpenFailedText;
 inline constexpr const char* CutSizeErrorText = "CUTエラー：";
-inline constexpr const char* CutSizeFailedText = " サイズ取得に失敗しました。";
+inline constexpr const char* CutSizeFailedText = FileTexts::SizeFailedText;
 inline constexpr const char* SaveDialogTitle = "ＷＡＶ分割ファイル作成";
 inline constexpr const char* RenameBaseTitle = "録音ファイル名の変更";
 inline constexpr const char* CategoryInputTitle = "色別、分類名(ファイル名の最後に付加)";
