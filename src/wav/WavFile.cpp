@@ -8,9 +8,6 @@
 #if __has_include(<sys/stat.h>)
 #include <sys/stat.h>
 #endif
-#ifdef __linux__
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -149,31 +146,4 @@ bool RenameWavFile(const std::string& from, const std::string& to)
     std::error_code ec;
     std::filesystem::rename(from, to, ec);
     return !ec;
-}
-
-int64_t WavFile::copyInSystem(WavFile& source, int64_t offset, int64_t n)
-{
-#ifdef __linux__
-    if (!file_ || !source.file_ || n <= 0 || offset < 0) return 0;
-    if (FileFaults::failRead > 0 || FileFaults::failWrite > 0 || FileFaults::failSeek > 0) return 0;
-    constexpr int64_t MaxCall = int64_t{1} << 30;
-    const int64_t start = position();
-    if (start < 0) return 0;
-    loff_t from = offset, to = start;
-    int64_t done = 0;
-    while (done < n) {
-        const ssize_t got = copy_file_range(fileno(source.file_), &from, fileno(file_), &to,
-                                            static_cast<size_t>(std::min(n - done, MaxCall)), 0);
-        if (got <= 0) break;
-        done += got;
-    }
-    // The copy moved neither descriptor: the stream goes on behind the copied
-    // bytes, or, when it cannot, stays where it was and the caller copies them again.
-    return seek(start + done) ? done : 0;
-#else
-    (void)source;
-    (void)offset;
-    (void)n;
-    return 0;
-#endif
 }

@@ -57,13 +57,6 @@ public:
     // seek: checks made before any transfer ask it.
     int64_t length();
 
-    // Copies up to n bytes of `source`, from its byte `offset` on, to this
-    // file at its current position, inside the system where it can do so
-    // (no trip through user space), and moves past them. Returns the bytes
-    // copied: fewer, down to 0, where the system cannot, and always 0 while a
-    // read or write fault is armed; the caller copies the rest itself.
-    int64_t copyInSystem(WavFile& source, int64_t offset, int64_t n);
-
 private:
     enum class LastOp { None, Read, Write };
     bool rawSeek(int64_t offset, int whence);
