@@ -23,6 +23,7 @@
 #include "ConvertTexts.h"
 #include "EngineBinding.h"
 #include "MemorySettingsStore.h"
+#include "Person.h"
 #include "RegistrationListFile.h"
 #include "SettingsStore.h"
 #include "TestWav.h"
@@ -33,20 +34,6 @@
 namespace {
 
 constexpr int FileCount = 64;
-constexpr auto PersonPatience = std::chrono::seconds(60);
-
-// Polls `done` until it holds or the person's patience runs out.
-bool WaitFor(const std::function<bool()>& done)
-{
-    const auto until = std::chrono::steady_clock::now() + PersonPatience;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
-QPoint Middle(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
 
 class StopButtonTest : public TestUser {
 protected:
