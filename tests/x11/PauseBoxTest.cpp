@@ -17,16 +17,12 @@
 #include "BoxWatcher.h"
 #include "CutFace.h"
 #include "CutMenu.h"
-#include "EngineBinding.h"
-#include "MemorySettingsStore.h"
 #include "PauseBox.h"
 #include "Person.h"
-#include "SettingsStore.h"
+#include "ProgramOnX.h"
 #include "TestWav.h"
 #include "TimeListBox.h"
 #include "TimeListsPanel.h"
-#include "VantroSession.h"
-#include "WindowTestSupport.h"
 #include "XServer.h"
 
 namespace {
@@ -52,36 +48,13 @@ private:
 
 bool Exposed(const QWidget* widget) { return widget->windowHandle() && widget->windowHandle()->isExposed(); }
 
-class PauseBoxTest : public TestUser {
+class PauseBoxTest : public ProgramOnX {
 protected:
     void SetUp() override
     {
-        TestUser::SetUp();
-        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "no X server";
-        auto owned = std::make_unique<MemorySettingsStore>();
-        for (const char* name : {"MUON_DIR", "WADD_DIR", "LR_DIR", "REV_DIR", "KL_DIR"}) {
-            QDir().mkpath(qpath(std::string("out/") + name));
-            owned->preset(QString::fromLatin1(name), qpath(std::string("out/") + name) + "/");
-        }
-        owned->preset("FUN", "0");
-        previousStore = replaceSettingsStore(std::move(owned));
-
-        session = std::make_unique<VantroSession>();
-        window = std::make_unique<TTALVO_VANTRO>(session->steps());
-        BindEngineHost(*window->MKBoxDlg1);
-        QElapsedTimer clock;
-        clock.start();
-        while (window->state().completionMarker != StageBComplete && clock.elapsed() < 20000) QTest::qWait(20);
-        ASSERT_EQ(window->state().completionMarker, StageBComplete);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override
-    {
-        window.reset();
-        session.reset();
-        replaceSettingsStore(std::move(previousStore));
-        TestUser::TearDown();
+        ProgramOnX::SetUp();
+        store->preset("FUN", "0");  // times in plain milliseconds
+        startProgram();
     }
 
     // 5.5 s of mono 8-bit sound at 1 kHz: 2 s of noise, a pause of 1.5 s, 2 s of noise.
@@ -102,10 +75,6 @@ protected:
         WriteFileBytes(path("sounds/talk.wav"), wav.build());
         return qpath("sounds/talk.wav");
     }
-
-    std::unique_ptr<SettingsStore> previousStore;
-    std::unique_ptr<VantroSession> session;
-    std::unique_ptr<TTALVO_VANTRO> window;
 };
 
 TEST_F(PauseBoxTest, APersonRegistersTheTimeOfAPauseWithTheMouse)

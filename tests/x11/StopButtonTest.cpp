@@ -21,50 +21,23 @@
 #include "BoxWatcher.h"
 #include "ColorBtn.h"
 #include "ConvertTexts.h"
-#include "EngineBinding.h"
-#include "MemorySettingsStore.h"
 #include "Person.h"
+#include "ProgramOnX.h"
 #include "RegistrationListFile.h"
-#include "SettingsStore.h"
 #include "TestWav.h"
-#include "VantroSession.h"
-#include "WindowTestSupport.h"
 #include "XServer.h"
 
 namespace {
 
 constexpr int FileCount = 64;
 
-class StopButtonTest : public TestUser {
+class StopButtonTest : public ProgramOnX {
 protected:
     void SetUp() override
     {
-        TestUser::SetUp();
-        ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "no X server";
-        auto owned = std::make_unique<MemorySettingsStore>();
-        for (const char* name : {"MUON_DIR", "WADD_DIR", "LR_DIR", "REV_DIR", "KL_DIR"}) {
-            QDir().mkpath(qpath(std::string("out/") + name));
-            owned->preset(QString::fromLatin1(name), qpath(std::string("out/") + name) + "/");
-        }
-        previousStore = replaceSettingsStore(std::move(owned));
+        ProgramOnX::SetUp();
         writeSourceAndList();
-
-        session = std::make_unique<VantroSession>();
-        window = std::make_unique<TTALVO_VANTRO>(session->steps());
-        BindEngineHost(*window->MKBoxDlg1);
-        QElapsedTimer clock;
-        clock.start();
-        while (window->state().completionMarker != StageBComplete && clock.elapsed() < 20000) QTest::qWait(20);
-        ASSERT_EQ(window->state().completionMarker, StageBComplete);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override
-    {
-        window.reset();
-        session.reset();
-        replaceSettingsStore(std::move(previousStore));
-        TestUser::TearDown();
+        startProgram();
     }
 
     // One stereo 16-bit file of 16 MB (a run over all of them lasts a few
@@ -98,9 +71,6 @@ protected:
     }
 
     Bytes source;
-    std::unique_ptr<SettingsStore> previousStore;
-    std::unique_ptr<VantroSession> session;
-    std::unique_ptr<TTALVO_VANTRO> window;
 };
 
 TEST_F(StopButtonTest, AClickOnTheRedStopButtonEndsTheConversionAfterTheFileAtWork)
