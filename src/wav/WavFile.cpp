@@ -3,10 +3,20 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <new>
 #include <system_error>
 
 #if __has_include(<sys/stat.h>)
 #include <sys/stat.h>
+#endif
+#if __has_include(<sys/mman.h>) && __has_include(<unistd.h>) && !defined(_WIN32)
+#include <sys/mman.h>
+#include <unistd.h>
+#define VANTRO_FILE_VIEWS 1
+#endif
+#if defined(__linux__) && __has_include(<fcntl.h>)
+#include <fcntl.h>
 #endif
 
 namespace {
@@ -35,6 +45,11 @@ int64_t tell64(std::FILE* f)
     return static_cast<int64_t>(ftello(f));
 #endif
 }
+
+// One view of a source onto the bytes it writes: big enough that making it
+// costs little against the bytes it shows, small enough to keep the memory a
+// run holds low.
+constexpr int64_t ViewBytes = int64_t{2} << 20;
 
 }  // namespace
 
@@ -146,4 +161,62 @@ bool RenameWavFile(const std::string& from, const std::string& to)
     std::error_code ec;
     std::filesystem::rename(from, to, ec);
     return !ec;
+}
+
+void WavFile::reserve(int64_t bytes)
+{
+#if defined(__linux__) && defined(FALLOC_FL_KEEP_SIZE)
+    if (file_ && bytes > 0) fallocate(fileno(file_), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes));
+#else
+    (void)bytes;
+#endif
+}
+
+int64_t WavFile::writeFrom(WavFile& source, int64_t from, int64_t bytes)
+{
+    if (!file_ || !source.file_ || from < 0 || bytes <= 0) return 0;
+    // Never past the source's end: a view shows no bytes there.
+    const int64_t want = std::min(bytes, std::max<int64_t>(source.length() - from, 0));
+    int64_t done = 0;
+    while (done < want) {
+        const int64_t n = std::min(want - done, ViewBytes);
+        const int64_t moved = writeThroughView(source, from + done, n);
+        done += std::max<int64_t>(moved, 0);
+        if (moved != n) break;
+    }
+    return done;
+}
+
+int64_t WavFile::writeThroughView(WavFile& source, int64_t from, int64_t bytes)
+{
+#ifdef VANTRO_FILE_VIEWS
+    const int64_t page = sysconf(_SC_PAGESIZE);
+    const int64_t start = from - from % page;
+    const auto span = static_cast<size_t>(from - start + bytes);
+    int flags = MAP_SHARED;
+#ifdef MAP_POPULATE
+    flags |= MAP_POPULATE;  // the pages are mapped at once, not one fault at a time
+#endif
+    void* view = mmap(nullptr, span, PROT_READ, flags, fileno(source.file_), static_cast<off_t>(start));
+    if (view != MAP_FAILED) {
+        // The seam shortens a view as it shortens a read: by one byte.
+        const int64_t shown = faultDue(FileFaults::failRead) ? bytes - 1 : bytes;
+        // Only the system reads the view (inside the write), so a source cut
+        // short meanwhile makes a short write, never a fault in this process.
+        const int64_t written = write(static_cast<const char*>(view) + (from - start), shown);
+        munmap(view, span);
+        return written;
+    }
+#endif
+    return writeThroughBuffer(source, from, bytes);
+}
+
+// Without a view: read into a buffer and write it.
+int64_t WavFile::writeThroughBuffer(WavFile& source, int64_t from, int64_t bytes)
+{
+    const std::unique_ptr<char[]> buffer(new (std::nothrow) char[static_cast<size_t>(bytes)]);
+    if (!buffer || !source.seek(from)) return 0;
+    const int64_t got = source.read(buffer.get(), bytes);
+    const int64_t written = write(buffer.get(), got);
+    return written == got ? got : written;
 }

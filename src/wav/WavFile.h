@@ -57,10 +57,24 @@ public:
     // seek: checks made before any transfer ask it.
     int64_t length();
 
+    // Writes `bytes` bytes of `source`, from its position `from` on, at this
+    // file's position; returns the bytes written (fewer when the source ends
+    // early or a write fails). Where the system can show a file's bytes in
+    // memory, they are written straight from that view, one copy instead of a
+    // read and a write; a view never lasts longer than one window of a few MiB.
+    int64_t writeFrom(WavFile& source, int64_t from, int64_t bytes);
+
+    // Asks the file system to set aside room for a new file's first `bytes`
+    // bytes at once instead of block by block as they are written. The file's
+    // length stays as it is; where the file system cannot, nothing happens.
+    void reserve(int64_t bytes);
+
 private:
     enum class LastOp { None, Read, Write };
     bool rawSeek(int64_t offset, int whence);
     void switchTo(LastOp op);
+    int64_t writeThroughBuffer(WavFile& source, int64_t from, int64_t bytes);
+    int64_t writeThroughView(WavFile& source, int64_t from, int64_t bytes);
 
     std::FILE* file_ = nullptr;
     LastOp last_ = LastOp::None;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr uint16_t PcmTag = 1;
 constexpr uint16_t ExtensibleTag = 0xFFFE;
-constexpr std::size_t CopyBlockBytes = 1 << 20;
+constexpr uint64_t WaveHeaderBytes = 44;
 
 uint16_t U16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 uint32_t U32(const unsigned char* p)
@@ -80,26 +80,18 @@ std::vector<char> WaveHeader(const WaveLayout& layout, uint32_t dataBytes)
     return h;
 }
 
-// Copies the frames in blocks of up to 1 MiB. (A copy inside the system,
+// Copies the frames behind the header. (A copy inside the system,
 // copy_file_range, was slower here at every part size: a part starts behind
-// its 44-byte header, so no block can be shared, and the kernel's copy of
-// unaligned ranges costs more than reading and writing whole blocks.)
+// its 44-byte header, so no block can be shared.)
 std::string CopyFrames(const std::string& source, const WaveLayout& layout, uint64_t first,
                        uint64_t end, WavFile& out)
 {
     WavFile in;
     if (!in.open(source, WavFile::Mode::Read)) return "the source cannot be read";
-    const int64_t from = static_cast<int64_t>(layout.dataOffset + first * layout.blockAlign);
-    const int64_t bytes = static_cast<int64_t>((end - first) * layout.blockAlign);
-    if (!in.seek(from)) return "the source cannot be read";
-    std::vector<char> block(std::min<int64_t>(CopyBlockBytes, std::max<int64_t>(bytes, 1)));
-    for (int64_t left = bytes; left > 0;) {
-        const int64_t want = std::min<int64_t>(left, static_cast<int64_t>(block.size()));
-        if (in.read(block.data(), want) != want) return "the source ended early";
-        if (!WriteAll(out, block.data(), want)) return "the destination cannot be written";
-        left -= want;
-    }
-    return {};
+    const auto from = static_cast<int64_t>(layout.dataOffset + first * layout.blockAlign);
+    const auto bytes = static_cast<int64_t>((end - first) * layout.blockAlign);
+    if (out.writeFrom(in, from, bytes) == bytes) return {};
+    return in.length() < from + bytes ? "the source ended early" : "the destination cannot be written";
 }
 
 }  // namespace
@@ -174,13 +166,15 @@ std::string SaveWaveRange(const std::string& source, const WaveLayout& layout, u
     // Written under a temporary name: the destination appears whole or not at all.
     TargetFile out;
     if (!out.create(destination, source)) return "the destination cannot be created";
+    const uint32_t pad = dataBytes & 1;
+    out.reserve(static_cast<int64_t>(WaveHeaderBytes + dataBytes + pad));
     const auto header = WaveHeader(layout, static_cast<uint32_t>(dataBytes));
     if (!WriteAll(out, header.data(), static_cast<int64_t>(header.size())))
         return "the destination cannot be written";
     const std::string error = CopyFrames(source, layout, first, end, out);
     if (!error.empty()) return error;
-    const char pad = 0;
-    if ((dataBytes & 1) && !WriteAll(out, &pad, 1)) return "the destination cannot be written";
+    const char padByte = 0;
+    if (pad && !WriteAll(out, &padByte, 1)) return "the destination cannot be written";
     if (!out.commit()) return "the destination cannot be created";
     return {};
 }
