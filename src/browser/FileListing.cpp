@@ -3,19 +3,15 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
-#include <filesystem>
-#include <system_error>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include <string_view>
+#include <unordered_map>
 
 #include "BrowserTexts.h"
+#include "FolderEntries.h"
 #include "TextFormats.h"
 #include "YeNADDCUT.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -44,42 +40,67 @@ bool MatchesAny(const QString& name, const QStringList& masks)
     return std::any_of(masks.begin(), masks.end(), [&](const QString& mask) { return MatchesMask(name, mask); });
 }
 
-// A file whose owner may not write it counts as read-only even for a user
-// (such as root) whom the system would still let write it.
-bool IsWritable(const fs::path& path, fs::perms perms)
+bool IsHiddenName(std::string_view name)
 {
-    if ((perms & fs::perms::owner_write) == fs::perms::none) return false;
-#ifndef _WIN32
-    return ::access(path.c_str(), W_OK) == 0;
-#else
-    (void)path;
-    return true;
-#endif
+    return !name.empty() && name.front() == '.';
 }
 
-std::chrono::system_clock::time_point SystemTime(fs::file_time_type time)
-{
-    return std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(time));
-}
+// The size, date and attribute texts of the rows of one listing. Files of
+// one folder often share a modification second, a size or attributes: each
+// such text is made once and shared by every row that shows it.
+class RowTexts {
+public:
+    QString size(int64_t bytes)
+    {
+        auto found = sizes_.find(bytes);
+        if (found == sizes_.end())
+            found = sizes_.emplace(bytes, QString::fromStdString(FormatN(bytes, 8))).first;
+        return found->second;
+    }
 
-// One row for a directory entry that is a file; nothing for a folder or an
-// entry whose details cannot be read.
-std::optional<FileRow> RowOf(const fs::directory_entry& entry, const QString& caption, const std::string& folderWithSeparator)
+    // The date shows whole seconds: every time within one second has the
+    // text of that second's start.
+    QString date(std::chrono::system_clock::time_point time)
+    {
+        const auto second = std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
+        auto found = dates_.find(second);
+        if (found == dates_.end()) {
+            const std::chrono::system_clock::time_point start{std::chrono::seconds(second)};
+            found = dates_.emplace(second, QString::fromStdString(DateTimeWeekText(start))).first;
+        }
+        return found->second;
+    }
+
+    QString attributes(std::string_view name, bool writable, bool regular)
+    {
+        QString& text = attributes_[(writable ? 1 : 0) | (IsHiddenName(name) ? 2 : 0) | (regular ? 4 : 0)];
+        if (text.isNull()) text = AttributeText(std::string(name), writable, regular);
+        return text;
+    }
+
+private:
+    std::unordered_map<int64_t, QString> sizes_;
+    std::unordered_map<int64_t, QString> dates_;
+    std::array<QString, 8> attributes_;
+};
+
+// Moves each row to its place in one pass, without a second copy of the
+// rows: position i takes the row that was at order[i].
+void PutInOrder(std::vector<FileRow>& rows, std::vector<size_t>& order)
 {
-    std::error_code ec;
-    const fs::file_status status = entry.status(ec);
-    if (ec || fs::is_directory(status)) return std::nullopt;
-    const bool regular = fs::is_regular_file(status);
-    const auto size = regular ? entry.file_size(ec) : 0;
-    if (ec) return std::nullopt;
-    const fs::file_time_type time = entry.last_write_time(ec);
-    if (ec) return std::nullopt;
-    const std::string name = entry.path().filename().string();
-    return FileRow{caption,
-                   QString::fromStdString(folderWithSeparator + name),
-                   QString::fromStdString(FormatN(static_cast<int64_t>(size), 8)),
-                   QString::fromStdString(DateTimeWeekText(SystemTime(time))),
-                   AttributeText(name, IsWritable(entry.path(), status.permissions()), regular)};
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start) continue;
+        FileRow held = std::move(rows[start]);
+        size_t at = start;
+        while (order[at] != start) {
+            const size_t from = order[at];
+            rows[at] = std::move(rows[from]);
+            order[at] = at;
+            at = from;
+        }
+        rows[at] = std::move(held);
+        order[at] = at;
+    }
 }
 
 QString PaddedTo(const QString& text, qsizetype width)
@@ -114,7 +135,7 @@ QString AttributeText(const std::string& name, bool writable, bool regular)
 {
     QString text(4, u' ');
     if (!writable) text[0] = u'R';
-    if (!name.empty() && name.front() == '.') text[2] = u'H';
+    if (IsHiddenName(name)) text[2] = u'H';
     if (regular) text[3] = u'A';
     return text;
 }
@@ -122,17 +143,23 @@ QString AttributeText(const std::string& name, bool writable, bool regular)
 std::optional<std::vector<FileRow>> ListFolderFiles(const std::string& folder, const QStringList& masks)
 {
     const std::string plain = YenCut(folder);
-    std::error_code ec;
-    fs::directory_iterator it(plain.empty() ? fs::path(".") : fs::path(plain), ec);
-    if (ec) return std::nullopt;
     const std::string withSeparator = YenAdd(plain);
     std::vector<FileRow> rows;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        const QString caption = QString::fromStdString(it->path().filename().string());
-        if (!MatchesAny(caption, masks)) continue;
-        if (std::optional<FileRow> row = RowOf(*it, caption, withSeparator)) rows.push_back(std::move(*row));
-    }
-    if (ec) return std::nullopt;
+    RowTexts texts;
+    QString caption;  // of the name last offered
+    const bool read = ReadFolderEntries(
+        plain,
+        [&](std::string_view name) {
+            caption = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            return MatchesAny(caption, masks);
+        },
+        [&](const FolderEntry& entry) {
+            if (entry.directory) return;
+            rows.push_back(FileRow{caption, QString::fromStdString(withSeparator + std::string(entry.name)),
+                                   texts.size(entry.size), texts.date(entry.modified),
+                                   texts.attributes(entry.name, entry.writable, entry.regular)});
+        });
+    if (!read) return std::nullopt;
     SortByCaption(rows);
     return rows;
 }
@@ -141,16 +168,19 @@ void SortByCaption(std::vector<FileRow>& rows)
 {
     // One collation key per row instead of a locale compare per comparison:
     // the same order as QString::localeAwareCompare, at a fraction of the cost.
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseSensitive);
-    std::vector<std::pair<QCollatorSortKey, size_t>> keys;
-    keys.reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) keys.emplace_back(collator.sortKey(rows[i].caption), i);
-    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    std::vector<FileRow> sorted;
-    sorted.reserve(rows.size());
-    for (const auto& key : keys) sorted.push_back(std::move(rows[key.second]));
-    rows = std::move(sorted);
+    std::vector<size_t> order;
+    {
+        QCollator collator;
+        collator.setCaseSensitivity(Qt::CaseSensitive);
+        std::vector<std::pair<QCollatorSortKey, size_t>> keys;
+        keys.reserve(rows.size());
+        for (size_t i = 0; i < rows.size(); ++i) keys.emplace_back(collator.sortKey(rows[i].caption), i);
+        std::stable_sort(keys.begin(), keys.end(),
+                         [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+        order.reserve(keys.size());
+        for (const auto& key : keys) order.push_back(key.second);
+    }
+    PutInOrder(rows, order);
 }
 
 QString ColumnText(const FileRow& row, FileColumn column)
