@@ -31,6 +31,7 @@ namespace {
 
 constexpr int PathRole = Qt::UserRole;
 constexpr int PlaceholderRole = Qt::UserRole + 1;
+constexpr int FileListSizeColumn = 1;
 constexpr int FileListAttributeColumn = 3;
 constexpr int RegistrationPathColumn = 1;
 constexpr int RegistrationAttributeColumn = 4;
@@ -39,15 +40,24 @@ constexpr const char* PlayRoleProperty = "vantroPlayListRole";
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// A row of ListView1; it sorts by the rules of its column.
+// A row of ListView1; it sorts by the rules of its column. Its texts are
+// served from its row rather than copied into the item, so that a list of
+// many thousand rows holds each text once.
 class FileListItem : public QTreeWidgetItem {
 public:
-    explicit FileListItem(const FileRow& row)
-        : QTreeWidgetItem(QStringList{row.caption, row.size, row.date, row.attributes})
-        , row_(row)
+    explicit FileListItem(FileRow&& row)
+        : row_(std::move(row))
     {
-        setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    QVariant data(int column, int role) const override
+    {
+        const bool shown = column >= 0 && column <= static_cast<int>(FileColumn::Attributes);
+        if (shown && (role == Qt::DisplayRole || role == Qt::EditRole))
+            return ColumnText(row_, static_cast<FileColumn>(column));
+        if (role == Qt::TextAlignmentRole && (column == FileListSizeColumn || column == FileListAttributeColumn))
+            return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
+        return QTreeWidgetItem::data(column, role);
     }
 
     bool operator<(const QTreeWidgetItem& other) const override
@@ -300,10 +310,13 @@ QString TFileBrowser::FillFileList(const QString& folder)
     H_DIRBoxDlg1.setNewDIR(Q(path));
     driveFolders_[driveRootOf(path)] = path;
 
+    // The old rows go before the new ones are made, so that both are never
+    // held at once; the new ones arrive in one insertion.
+    ListView1->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows->size()));
-    for (const FileRow& row : *rows) items.append(new FileListItem(row));
-    ListView1->clear();
+    for (FileRow& row : *rows) items.append(new FileListItem(std::move(row)));
+    rows.reset();
     ListView1->addTopLevelItems(items);
     setFileCaption(FileCountCaption(static_cast<int>(items.size())));
     selectDriveOf(path);
