@@ -39,6 +39,18 @@ QString Shape(QString text, QChar widestDigit)
     return text;
 }
 
+// True when `text` takes the shape `shape`; tells neighbouring rows of one
+// shape apart from a new shape without making a copy of each text.
+bool HasShape(const QString& text, const QString& shape, QChar widestDigit)
+{
+    if (text.size() != shape.size()) return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != shape.at(i) && !(c.isDigit() && shape.at(i) == widestDigit)) return false;
+    }
+    return true;
+}
+
 // The width `column` of `list` needs for its header caption and the texts of
 // the top-level rows `first` to `last`.
 int FittingWidth(const QTreeWidget& list, int column, int first, int last)
@@ -48,8 +60,13 @@ int FittingWidth(const QTreeWidget& list, int column, int first, int last)
     const QFontMetrics metrics(bold);
     const QChar widestDigit = WidestDigit(metrics);
     QSet<QString> shapes;
-    for (int row = std::max(first, 0); row <= last && row < list.topLevelItemCount(); ++row)
-        shapes.insert(Shape(list.topLevelItem(row)->text(column), widestDigit));
+    QString previous;
+    for (int row = std::max(first, 0); row <= last && row < list.topLevelItemCount(); ++row) {
+        const QString text = list.topLevelItem(row)->text(column);
+        if (!previous.isNull() && HasShape(text, previous, widestDigit)) continue;
+        previous = Shape(text, widestDigit);
+        shapes.insert(previous);
+    }
     int text = 0;
     for (const QString& shape : shapes) text = std::max(text, metrics.horizontalAdvance(shape));
     return std::max(text + TextMargins(list), list.header()->sectionSizeHint(column));
