@@ -23,6 +23,12 @@ bool MatchFrom(const QString& name, qsizetype n, const QString& mask, qsizetype 
         if (c == u'*') {
             while (m < mask.size() && mask.at(m) == u'*') ++m;
             if (m == mask.size()) return true;
+            // With no '*' left, every mask character takes one name
+            // character: the rest can only match the end of the name.
+            if (!QStringView(mask).sliced(m).contains(u'*')) {
+                const qsizetype from = name.size() - (mask.size() - m);
+                return from >= n && MatchFrom(name, from, mask, m);
+            }
             for (qsizetype from = n; from <= name.size(); ++from)
                 if (MatchFrom(name, from, mask, m)) return true;
             return false;
