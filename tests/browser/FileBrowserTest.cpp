@@ -6,12 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include "../controls/DialogTestSupport.h"
 #include "BrowserTestSupport.h"
 #include "BrowserTexts.h"
 #include "FileBrowser.h"
 #include "MKResponder.h"
 #include "Mkdlg.h"
+#include "TextFormats.h"
 
 namespace {
 
@@ -129,4 +133,36 @@ TEST_F(FileBrowserTest, FolderViewsShowLevelsAndSubfoldersAndToggle)
     EXPECT_EQ(browser.dirNo(), 0);
     ASSERT_NE(browser.TreeView1->currentItem(), nullptr);
     EXPECT_EQ(browser.TreeView1->currentItem()->text(0), "sub");
+}
+
+TEST_F(FileBrowserTest, LargeFolderShowsEveryFileInNameOrderWithItsTextsAgainOnRefill)
+{
+    namespace fs = std::filesystem;
+    TempDir large;
+    QStringList names;
+    for (int i = 0; i < 2000; ++i) {
+        const std::string name = (i % 3 ? "Take " : "take ") + std::to_string(i) + (i % 2 ? ".WAV" : ".wav");
+        WriteWav(large, name, static_cast<size_t>(i % 7) * 1000);
+        names << Q(name);
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
+
+    for (int fill = 0; fill < 2; ++fill) {
+        ASSERT_EQ(browser.FillFileList(Q(large.path().string())), QString());
+        ASSERT_EQ(column(0), names);
+    }
+    for (int row = 0; row < browser.ListView1->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = browser.ListView1->topLevelItem(row);
+        const fs::path file = large.path() / item->text(0).toStdString();
+        const auto modified = std::chrono::file_clock::to_sys(fs::last_write_time(file));
+        ASSERT_EQ(item->text(1), Q(FormatN(fs::file_size(file), 8))) << row;
+        ASSERT_EQ(item->text(2), Q(DateTimeWeekText(std::chrono::time_point_cast<std::chrono::system_clock::duration>(modified))));
+        ASSERT_EQ(item->text(3), "   A");
+    }
+    EXPECT_EQ(browser.ListView1->topLevelItem(0)->textAlignment(1), Qt::AlignRight | Qt::AlignVCenter);
+
+    browser.selectCaption(names[1234]);
+    const QList<FileRow> selected = browser.selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.front().path, Q(large.file(names[1234].toStdString())));
 }
