@@ -40,39 +40,32 @@ bool PlanInFile(WavFile& in, int64_t dataStart, const BlockPlan& plan, const Hea
     return false;
 }
 
-namespace {
-
-enum class Moved { All, ShortRead, ShortWrite };
-
-Moved moveLoad(WavFile& in, WavFile& out, uint8_t* bytes, int64_t n, const BlockTransform& transform,
-               int64_t& written)
+bool ReadBlocks(WavFile& in, const CopyBuffer& buffer, const BlockPlan& plan, const HeadTexts& texts,
+                std::string& err, const LoadTaker& take)
 {
-    if (in.read(bytes, n) != n) return Moved::ShortRead;
-    int64_t keep = transform ? transform(bytes, n) : n;
-    if (out.write(bytes, keep) != keep) return Moved::ShortWrite;
-    written += keep;
-    return Moved::All;
+    uint8_t* bytes = buffer.bytes.get();
+    auto load = [&](int64_t n, const char* suffix) {
+        if (in.read(bytes, n) == n) return take(bytes, n, suffix);
+        err = texts.readFailed() + suffix;
+        return false;
+    };
+    for (int64_t i = 0; i < plan.count; ++i)
+        if (!load(plan.load, "")) return false;
+    return plan.rest <= 0 || load(plan.rest, "_A");
 }
-
-bool report(Moved moved, const HeadTexts& texts, const char* suffix, std::string& err)
-{
-    if (moved == Moved::ShortRead) err = texts.readFailed() + suffix;
-    if (moved == Moved::ShortWrite) err = texts.writeFailed() + suffix;
-    return moved == Moved::All;
-}
-
-}  // namespace
 
 bool CopyBlocks(WavFile& in, WavFile& out, const CopyBuffer& buffer, const BlockPlan& plan,
                 const HeadTexts& texts, std::string& err, int64_t& written,
                 const BlockTransform& transform)
 {
     written = 0;
-    uint8_t* bytes = buffer.bytes.get();
-    for (int64_t i = 0; i < plan.count; ++i)
-        if (!report(moveLoad(in, out, bytes, plan.load, transform, written), texts, "", err))
+    return ReadBlocks(in, buffer, plan, texts, err, [&](uint8_t* bytes, int64_t n, const char* suffix) {
+        const int64_t keep = transform ? transform(bytes, n) : n;
+        if (out.write(bytes, keep) != keep) {
+            err = texts.writeFailed() + suffix;
             return false;
-    if (plan.rest > 0)
-        return report(moveLoad(in, out, bytes, plan.rest, transform, written), texts, "_A", err);
-    return true;
+        }
+        written += keep;
+        return true;
+    });
 }

@@ -43,6 +43,17 @@ bool PlanInFile(WavFile& in, int64_t dataStart, const BlockPlan& plan, const Hea
 // start of the load, are to be written.
 using BlockTransform = std::function<int64_t(uint8_t* bytes, int64_t n)>;
 
+// Takes one load read from the source: writes it wherever it goes, with
+// `suffix` ("" for a full load, "_A" for the rest) on any text it sets; false
+// ends the reading.
+using LoadTaker = std::function<bool(uint8_t* bytes, int64_t n, const char* suffix)>;
+
+// Reads the plan's full loads and then its rest from `in` into the buffer and
+// hands each to `take`. Every read must move all its bytes; a short one sets
+// the routine's read text (with "_A" for the rest).
+bool ReadBlocks(WavFile& in, const CopyBuffer& buffer, const BlockPlan& plan, const HeadTexts& texts,
+                std::string& err, const LoadTaker& take);
+
 // Reads the plan's full loads and then its rest from `in`, transforms each
 // (unchanged without a transform) and writes it to `out`. Every read and write
 // must move all its bytes; a short one sets the routine's read or write text,

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <type_traits>
+#include <list>
 
 #include "BlockCopy.h"
 #include "Bytes.h"
 #include "CopySteps.h"
+#include "TargetFile.h"
 #include "WavOutput.h"
 
 namespace {
@@ -44,17 +47,16 @@ void withFrameShape(const FrameLayout& frame, Kernel&& kernel)
     }
 }
 
-// Moves the left (offset 0) or right (offset width) sample of every whole
-// frame to the front of the load, in order; returns the bytes picked. The
-// write position never passes the read position, so one buffer serves. A
-// partial frame at the end is dropped: the output holds whole samples only.
-int64_t pickChannel(uint8_t* bytes, int64_t n, const FrameLayout& frame, bool left)
+// Copies the left (offset 0) or right (offset width) sample of every whole
+// frame of a load, in order, into `to`; returns the bytes picked. A partial
+// frame at the end is dropped: the output holds whole samples only.
+int64_t pickChannel(const uint8_t* from, uint8_t* to, int64_t n, const FrameLayout& frame, bool left)
 {
     int64_t frames = n / frame.align;
     int64_t offset = left ? 0 : frame.width;
     withFrameShape(frame, [&](auto width, auto step) {
         for (int64_t i = 0; i < frames; ++i)
-            std::memmove(bytes + i * width, bytes + offset + i * step, static_cast<size_t>(width));
+            std::memcpy(to + i * width, from + offset + i * step, static_cast<size_t>(width));
     });
     return frames * frame.width;
 }
@@ -134,32 +136,83 @@ bool monoFormat(WavHead& head, const FrameLayout& frame, std::string& err)
     return true;
 }
 
-bool splitChannel(const std::string& sourceFileName, const std::string& targetFileName, bool left,
-                  std::string& err)
+// One mono output of a separation: the channel it takes and its own error
+// text, so that an output that fails leaves the others going.
+struct MonoOutput {
+    MonoOutput(const std::string& n, bool l, std::string& e) : name(n), left(l), err(e) {}
+    const std::string& name;
+    bool left;
+    std::string& err;
+    TargetFile file;
+    int64_t written = 0;
+    bool live = false;
+};
+
+// What every output shares: the source opened at its first sample byte, its
+// plan and the mono head. False with the source's failure text.
+bool startSplit(const std::string& sourceFileName, const HeadTexts& texts, const CopyBuffer& buffer,
+                WavFile& source, WavHead& head, BlockPlan& plan, FrameLayout& frame, std::string& err)
+{
+    return OpenAndWalk(source, sourceFileName, WavFile::Mode::Read, texts, head, err, {.wholeFmt = true}) &&
+           checkStereoSource(head, texts, buffer, plan, frame, err) &&
+           CheckOutputSource(source, head, plan, head.fmtEnd(), head.dataSize / 2, texts, err) &&
+           SeekToData(source, head, texts, err) && monoFormat(head, frame, err);
+}
+
+// Writes each output's channel in one pass over the source's samples. A
+// failure of the source is every output's failure; a failure of one output
+// is its own. Each output's text is left empty when it was written.
+void splitChannels(const std::string& sourceFileName, std::list<MonoOutput>& outputs)
 {
     const HeadTexts texts("LR");
     CopyBuffer buffer;
+    const Buffer picked = AllocBuffer(buffer.size);
     WavFile source;
     WavHead head;
-    if (!OpenAndWalk(source, sourceFileName, WavFile::Mode::Read, texts, head, err, {.wholeFmt = true}))
-        return false;
     BlockPlan plan;
     FrameLayout frame{};
-    if (!checkStereoSource(head, texts, buffer, plan, frame, err) ||
-        !CheckOutputSource(source, head, plan, head.fmtEnd(), head.dataSize / 2, texts, err) ||
-        !SeekToData(source, head, texts, err) || !monoFormat(head, frame, err))
-        return false;
-    TargetFile target;
-    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
-    if (!WriteTargetHead(target, head, head.fmtEnd())) {
-        err = texts.headerWriteFailed();
-        return false;
+    std::string err = SplitDefaultText;
+    if (!startSplit(sourceFileName, texts, buffer, source, head, plan, frame, err)) {
+        for (MonoOutput& out : outputs) out.err = err;
+        return;
     }
-    int64_t written = 0;
-    auto pick = [&](uint8_t* bytes, int64_t n) { return pickChannel(bytes, n, frame, left); };
-    if (!CopyBlocks(source, target, buffer, plan, texts, err, written, pick)) return false;
-    if (!PatchSizes(target, head.fmtEnd() + 4, static_cast<uint32_t>(written))) return false;
-    return CommitTarget(target, targetFileName, texts, err);
+    for (MonoOutput& out : outputs) {
+        if (!CreateTarget(out.file, out.name, sourceFileName, texts, out.err)) continue;
+        out.live = WriteTargetHead(out.file, head, head.fmtEnd());
+        if (!out.live) out.err = texts.headerWriteFailed();
+    }
+    std::string readErr;
+    ReadBlocks(source, buffer, plan, texts, readErr, [&](uint8_t* bytes, int64_t n, const char* suffix) {
+        bool anyLive = false;
+        for (MonoOutput& out : outputs) {
+            if (!out.live) continue;
+            const int64_t keep = pickChannel(bytes, picked.get(), n, frame, out.left);
+            out.live = out.file.write(picked.get(), keep) == keep;
+            if (!out.live) out.err = texts.writeFailed() + suffix;
+            out.written += keep;
+            anyLive = anyLive || out.live;
+        }
+        return anyLive;
+    });
+    for (MonoOutput& out : outputs) {
+        if (!out.live) continue;
+        if (!readErr.empty()) out.err = readErr;
+        else if (PatchSizes(out.file, head.fmtEnd() + 4, static_cast<uint32_t>(out.written)) &&
+                 CommitTarget(out.file, out.name, texts, out.err))
+            out.err.clear();
+    }
+}
+
+// The separation's frame: every output's text holds the default text on entry
+// and keeps it when memory runs out.
+void RunSplit(const std::string& sourceFileName, std::list<MonoOutput>& outputs)
+{
+    for (MonoOutput& out : outputs) out.err = SplitDefaultText;
+    try {
+        splitChannels(sourceFileName, outputs);
+    } catch (const std::bad_alloc&) {
+        for (MonoOutput& out : outputs) out.err = SplitDefaultText;
+    }
 }
 
 bool swapFile(const std::string& sourceFileName, const std::string& targetFileName, std::string& err)
@@ -194,8 +247,18 @@ bool swapFile(const std::string& sourceFileName, const std::string& targetFileNa
 void WavSplitChannel(const std::string& sourceFileName, const std::string& targetFileName, bool left,
                      std::string& ErrorText)
 {
-    RunRoutine(ErrorText, SplitDefaultText,
-               [&](std::string& err) { return splitChannel(sourceFileName, targetFileName, left, err); });
+    std::list<MonoOutput> outputs;
+    outputs.emplace_back(targetFileName, left, ErrorText);
+    RunSplit(sourceFileName, outputs);
+}
+
+void WavSplitChannels(const std::string& sourceFileName, const std::string& leftFileName,
+                      const std::string& rightFileName, std::string& leftError, std::string& rightError)
+{
+    std::list<MonoOutput> outputs;
+    if (!leftFileName.empty()) outputs.emplace_back(leftFileName, true, leftError);
+    if (!rightFileName.empty()) outputs.emplace_back(rightFileName, false, rightError);
+    RunSplit(sourceFileName, outputs);
 }
 
 void WavSwapChannels(const std::string& sourceFileName, const std::string& targetFileName,

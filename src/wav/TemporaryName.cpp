@@ -37,5 +37,7 @@ std::string TemporaryName(const std::string& name)
     while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
     char hex[17];
     std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(randomTag()));
-    return "." + name.substr(0, keep) + "." + hex + ".tmp";
+    std::string temporary = ".";
+    temporary.append(name, 0, keep).append(".").append(hex).append(".tmp");
+    return temporary;
 }

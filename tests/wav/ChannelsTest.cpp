@@ -1,5 +1,6 @@
 // WavSplitChannel and WavSwapChannels: one channel of a stereo file as a mono
-// file, and a copy with the channels exchanged.
+// file, and a copy with the channels exchanged; WavSplitChannels: both
+// channels in one pass, each output standing or failing on its own.
 #include <algorithm>
 
 #include "Channels.h"
@@ -179,6 +180,41 @@ TEST_F(ChannelsTest, EveryFailedTransferHasItsMessage)
         *c.counter = c.nth;
         EXPECT_EQ(swap(sourceBytes), c.swapText) << c.nth;
     }
+}
+
+TEST_F(ChannelsTest, BothChannelsInOnePassAreTheFilesOfTwoSplitsAndFailApart)
+{
+    WorkBufSize = 8192;
+    const WavSpec s = CdStereo(3 * 7056 + 101);
+    const std::string right = dir.file("right.wav");
+    std::string rightErr = "not set";
+    auto both = [&](auto& source, auto& left, auto& err) { WavSplitChannels(source, left, right, err, rightErr); };
+
+    ASSERT_EQ(run(both, s.build()), "");
+    EXPECT_EQ(rightErr, "");
+    EXPECT_EQ(output(), MonoOf(s, true));
+    EXPECT_EQ(ReadFileBytes(right), MonoOf(s, false));
+    std::filesystem::remove(target());
+    std::filesystem::remove(right);
+
+    // Writes: the two heads (four writes), then left and right by turns: the
+    // sixth is the right half of the first load; the left goes on alone.
+    FileFaults::failWrite = 6;
+    ASSERT_EQ(run(both, s.build()), "");
+    EXPECT_EQ(rightErr, "WAVファイルの書き込みに失敗しました・・・LR");
+    EXPECT_EQ(output(), MonoOf(s, true));
+    EXPECT_EQ(FolderNames(dir.path()), (std::set<std::string>{"in.wav", "out.wav"}));
+    std::filesystem::remove(target());
+
+    // A source both refuse gives both its text; an empty name leaves a side out.
+    WavSpec mono = s;
+    mono.channels = 1;
+    EXPECT_EQ(run(both, mono.build()), "データがステレオではありません・・・LR");
+    EXPECT_EQ(rightErr, "データがステレオではありません・・・LR");
+    std::string unused = "kept";
+    run([&](auto& source, auto&, auto& err) { WavSplitChannels(source, "", right, unused, err); }, s.build());
+    EXPECT_EQ(ReadFileBytes(right), MonoOf(s, false));
+    EXPECT_EQ(unused, "kept");
 }
 
 }  // namespace

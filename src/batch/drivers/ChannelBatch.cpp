@@ -120,10 +120,13 @@ private:
         }
         hooks_.status(texts_.progress + path);
         std::array<Side, 2> sides;
-        for (size_t side = 0; side < outputs->size() && !result_.stopped; ++side) {
-            sides[side].naming = chosen(path, (*outputs)[side], side);
-            if (sides[side].naming) build(path, side, sides[side]);
-        }
+        if (job_ == ChannelJob::Separate && !settings_.ownNames)
+            buildPair(path, *outputs, sides);
+        else
+            for (size_t side = 0; side < outputs->size() && !result_.stopped; ++side) {
+                sides[side].naming = chosen(path, (*outputs)[side], side);
+                if (sides[side].naming) build(path, side, sides[side]);
+            }
         if (job_ == ChannelJob::Separate && !settings_.ownNames && sides[0].built && sides[1].built)
             publishPair(path, sides);
         else
@@ -166,15 +169,22 @@ private:
         }
     }
 
-    void build(const std::string& source, size_t index, Side& side)
+    // Checks the room for an output and starts its draft; false (the failure
+    // shown) when it is not to be built.
+    bool start(const std::string& source, size_t index, Side& side)
     {
-        if (!fits(source, side.naming->folder, index) || result_.stopped) return;
-        std::string err;
-        if (!BeginDraft(side.draft, *side.naming))
-            err = HeadTexts(job_ == ChannelJob::Separate ? "LR" : job_ == ChannelJob::Reverse ? "RV" : "FC")
-                      .createFailed(side.naming->first);
-        else
-            engine(source, side.draft.path(), index, err);
+        if (!fits(source, side.naming->folder, index) || result_.stopped) return false;
+        if (BeginDraft(side.draft, *side.naming)) return true;
+        finish(source, side,
+               HeadTexts(job_ == ChannelJob::Separate ? "LR" : job_ == ChannelJob::Reverse ? "RV" : "FC")
+                   .createFailed(side.naming->first));
+        return false;
+    }
+
+    // Takes the engine's outcome for a started output: the failure shown and
+    // the draft dropped, or the output built.
+    void finish(const std::string& source, Side& side, std::string err)
+    {
         if (!err.empty()) {
             err = NamedAsOutput(err, side.draft, side.naming->first);
             side.draft.discard();
@@ -184,6 +194,32 @@ private:
         GetWavInfo(side.draft.path(), side.infoError);
         side.info = WavInfo;
         side.built = true;
+    }
+
+    void build(const std::string& source, size_t index, Side& side)
+    {
+        if (!start(source, index, side)) return;
+        std::string err;
+        engine(source, side.draft.path(), index, err);
+        finish(source, side, err);
+    }
+
+    // Both channels of a separation under the proposed names, written in one
+    // pass over the source; each side is checked, reported and kept as build()
+    // does it for one.
+    void buildPair(const std::string& source, const std::vector<std::string>& outputs, std::array<Side, 2>& sides)
+    {
+        std::array<bool, 2> started{};
+        for (size_t i = 0; i < 2 && !result_.stopped; ++i) {
+            sides[i].naming = NamingOf(outputs[i], folder_, source, SuffixOf(job_));
+            started[i] = start(source, i, sides[i]);
+        }
+        if (result_.stopped || !(started[0] || started[1])) return;
+        std::array<std::string, 2> errors;
+        WavSplitChannels(source, started[0] ? sides[0].draft.path() : "", started[1] ? sides[1].draft.path() : "",
+                         errors[0], errors[1]);
+        for (size_t i = 0; i < 2 && !result_.stopped; ++i)
+            if (started[i]) finish(source, sides[i], errors[i]);
     }
 
     void publish(const std::string& source, Side& side)
