@@ -40,14 +40,22 @@ constexpr const char* PlayRoleProperty = "vantroPlayListRole";
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+// A folder as the paths of its files begin: with a trailing separator.
+QString PathStart(const std::string& folder)
+{
+    return Q(YenAdd(folder));
+}
+
 // A row of ListView1; it sorts by the rules of its column. Its texts are
 // served from its row rather than copied into the item, so that a list of
-// many thousand rows holds each text once.
+// many thousand rows holds each text once; the path, the list's folder
+// followed by the caption, is made only when asked for.
 class FileListItem : public QTreeWidgetItem {
 public:
     explicit FileListItem(FileRow&& row)
         : row_(std::move(row))
     {
+        row_.path = QString();
     }
 
     QVariant data(int column, int role) const override
@@ -66,7 +74,13 @@ public:
         return CompareByColumn(row_, static_cast<const FileListItem&>(other).row_, static_cast<FileColumn>(column)) < 0;
     }
 
-    const FileRow& row() const { return row_; }
+    // The row with its path, given the PathStart() of the list's folder.
+    FileRow rowIn(const QString& pathStart) const
+    {
+        FileRow row = row_;
+        row.path = pathStart + row.caption;
+        return row;
+    }
 
 private:
     FileRow row_;
@@ -511,7 +525,7 @@ void TFileBrowser::ListView1Click(QTreeWidget* list, bool doubleClick)
     options.programFolder = programFolder;
     const std::string folder = current_;
     TreeWidgetPlayList rows = role == PlayListRole::FileList
-        ? TreeWidgetPlayList(*list, 0, [folder](const QString& caption) { return Q(YenAdd(folder)) + caption; })
+        ? TreeWidgetPlayList(*list, 0, [folder](const QString& caption) { return PathStart(folder) + caption; })
         : TreeWidgetPlayList(*list, RegistrationPathColumn);
     const int rowsBefore = list->topLevelItemCount();
     PlayEntry(rows, box_, options, [this, list](const QString& path) {
@@ -573,9 +587,10 @@ void TFileBrowser::Button_HISClick()
 QList<FileRow> TFileBrowser::selectedRows() const
 {
     QList<FileRow> rows;
+    const QString pathStart = PathStart(current_);
     for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
         auto* item = dynamic_cast<const FileListItem*>(ListView1->topLevelItem(i));
-        if (item && item->isSelected()) rows.append(item->row());
+        if (item && item->isSelected()) rows.append(item->rowIn(pathStart));
     }
     return rows;
 }
