@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <utility>
 
 std::optional<int64_t> ParseInteger(std::string_view text, int64_t min, int64_t max)
 {
@@ -40,7 +41,7 @@ int64_t integerAt(const std::string& text, int64_t min, int64_t max)
 
 }  // namespace
 
-Invocation ParseInvocation(const std::vector<std::string>& argv)
+Invocation ParseInvocation(std::vector<std::string> argv)
 {
     Invocation inv;
     size_t i = 0;
@@ -55,7 +56,8 @@ Invocation ParseInvocation(const std::vector<std::string>& argv)
     }
     if (i == argv.size()) throw UsageError("no command given");
     inv.command = argv[i];
-    inv.args.assign(argv.begin() + static_cast<std::ptrdiff_t>(i) + 1, argv.end());
+    argv.erase(argv.begin(), argv.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+    inv.args = std::move(argv);
     return inv;
 }
 

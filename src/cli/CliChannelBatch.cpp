@@ -7,7 +7,7 @@
 
 namespace {
 
-void RunJob(ChannelJob job, const std::string& name, const CommandArgs& args, std::string& ErrorText,
+void RunJob(ChannelJob job, const std::string& name, CommandArgs& args, std::string& ErrorText,
             std::FILE* out)
 {
     const BatchCall call = ReadBatchCall(args, 0, name);
@@ -20,17 +20,17 @@ void RunJob(ChannelJob job, const std::string& name, const CommandArgs& args, st
 
 }  // namespace
 
-void RunSeparate(const CommandArgs& args, std::string& ErrorText, std::FILE* out)
+void RunSeparate(CommandArgs& args, std::string& ErrorText, std::FILE* out)
 {
     RunJob(ChannelJob::Separate, "separate", args, ErrorText, out);
 }
 
-void RunReverse(const CommandArgs& args, std::string& ErrorText, std::FILE* out)
+void RunReverse(CommandArgs& args, std::string& ErrorText, std::FILE* out)
 {
     RunJob(ChannelJob::Reverse, "reverse", args, ErrorText, out);
 }
 
-void RunFmt(const CommandArgs& args, std::string& ErrorText, std::FILE* out)
+void RunFmt(CommandArgs& args, std::string& ErrorText, std::FILE* out)
 {
     RunJob(ChannelJob::Fmt, "fmt", args, ErrorText, out);
 }

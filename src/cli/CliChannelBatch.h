@@ -8,6 +8,6 @@
 // Each reads OUTDIR SOURCE...; throws UsageError. Prints each output's log
 // line on `out`; ErrorText is non-empty when any output failed or was
 // skipped or the run stopped.
-void RunSeparate(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
-void RunReverse(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
-void RunFmt(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunSeparate(CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunReverse(CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunFmt(CommandArgs& args, std::string& ErrorText, std::FILE* out);

@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "CliChannelBatch.h"
 #include "CliConvert.h"
@@ -17,30 +18,30 @@ namespace {
 
 using Args = CommandArgs;
 
-void runInfo(const Args& a, std::string& err, std::FILE* out)
+void runInfo(Args& a, std::string& err, std::FILE* out)
 {
     GetWavInfo(a.text(0), err);
     if (err.empty()) PrintWavInfo(out, WavInfo);
 }
 
-void runHeadSilence(const Args& a, std::string& err, std::FILE*)
+void runHeadSilence(Args& a, std::string& err, std::FILE*)
 {
     AddHeadSilence(a.text(0), a.text(1), a.int32(2), a.int32(3), err);
 }
 
-void runTailSilence(const Args& a, std::string& err, std::FILE*)
+void runTailSilence(Args& a, std::string& err, std::FILE*)
 {
     AddTailSilence(a.text(0), a.int32(1), a.int32(2), err);
 }
 
-void runFade(const Args& a, std::string& err, std::FILE*)
+void runFade(Args& a, std::string& err, std::FILE*)
 {
     FadeInOut(a.text(0), err, a.int64(1), a.int64(2), a.int64(3), a.int64(4));
 }
 
-void runCopy(const Args& a, std::string& err, std::FILE*) { CopyWav(a.text(0), a.text(1), err); }
+void runCopy(Args& a, std::string& err, std::FILE*) { CopyWav(a.text(0), a.text(1), err); }
 
-void runAppend(const Args& a, std::string& err, std::FILE*) { WavAppend(a.text(0), a.text(1), err); }
+void runAppend(Args& a, std::string& err, std::FILE*) { WavAppend(a.text(0), a.text(1), err); }
 
 bool leftChosen(const std::string& side)
 {
@@ -49,16 +50,16 @@ bool leftChosen(const std::string& side)
     throw UsageError("split takes left or right, not '" + side + "'");
 }
 
-void runSplit(const Args& a, std::string& err, std::FILE*)
+void runSplit(Args& a, std::string& err, std::FILE*)
 {
     WavSplitChannel(a.text(0), a.text(1), leftChosen(a.text(2)), err);
 }
 
-void runSwap(const Args& a, std::string& err, std::FILE*) { WavSwapChannels(a.text(0), a.text(1), err); }
+void runSwap(Args& a, std::string& err, std::FILE*) { WavSwapChannels(a.text(0), a.text(1), err); }
 
-void runFmt16(const Args& a, std::string& err, std::FILE*) { WavFmt18To16(a.text(0), a.text(1), err); }
+void runFmt16(Args& a, std::string& err, std::FILE*) { WavFmt18To16(a.text(0), a.text(1), err); }
 
-void runCheckSize(const Args& a, std::string& err, std::FILE*)
+void runCheckSize(Args& a, std::string& err, std::FILE*)
 {
     CheckOutputSize(a.text(0), a.text(1), err, a.int64(2), a.int64(3), a.int64(4), a.int64(5));
 }
@@ -171,7 +172,7 @@ const std::vector<CliCommand>& CliCommands()
     return commands;
 }
 
-void RunCommand(const std::string& name, const std::vector<std::string>& args,
+void RunCommand(const std::string& name, std::vector<std::string> args,
                 std::string& ErrorText, std::FILE* out)
 {
     const auto& commands = CliCommands();
@@ -181,7 +182,8 @@ void RunCommand(const std::string& name, const std::vector<std::string>& args,
     if (!command->takesMany() && args.size() != command->paramCount())
         throw UsageError(name + " takes " + std::to_string(command->paramCount()) + " arguments: " +
                          std::string(command->params));
-    command->run(CommandArgs(args), ErrorText, out);
+    CommandArgs taken(std::move(args));
+    command->run(taken, ErrorText, out);
 }
 
 namespace {

@@ -5,7 +5,7 @@
 #include "CliTimes.h"
 #include "ConvertDriver.h"
 
-void RunConvert(const CommandArgs& args, std::string& ErrorText, std::FILE* out)
+void RunConvert(CommandArgs& args, std::string& ErrorText, std::FILE* out)
 {
     ConvertSettings settings;
     auto silenceCut = [&](const std::string& option, size_t& at) {

@@ -10,4 +10,4 @@
 // throws UsageError. Prints each output's log line on `out`;
 // ErrorText is non-empty when any source failed or was skipped or the run
 // stopped.
-void RunConvert(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunConvert(CommandArgs& args, std::string& ErrorText, std::FILE* out);

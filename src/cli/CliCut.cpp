@@ -246,7 +246,7 @@ bool CutSource(const CutCall& call, const RunHooks& hooks)
 
 }  // namespace
 
-void RunCut(const CommandArgs& args, std::string& ErrorText, std::FILE* out)
+void RunCut(CommandArgs& args, std::string& ErrorText, std::FILE* out)
 {
     const CutCall call = ReadCutCall(args);
     RunBatchCommand(out, ErrorText, [&](const RunHooks& hooks) { return CutSource(call, hooks); });

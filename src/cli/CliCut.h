@@ -11,4 +11,4 @@
 // Reads the options, SOURCE, OUTDIR and at least one TIME (entry texts, in
 // any order; throws UsageError) and cuts. The standard output gets the cut
 // log line of each part; ErrorText the last message when a part was not written.
-void RunCut(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunCut(CommandArgs& args, std::string& ErrorText, std::FILE* out);

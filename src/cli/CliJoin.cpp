@@ -4,7 +4,7 @@
 #include "CliTimes.h"
 #include "JoinDriver.h"
 
-void RunJoin(const CommandArgs& args, std::string& ErrorText, std::FILE* out)
+void RunJoin(CommandArgs& args, std::string& ErrorText, std::FILE* out)
 {
     JoinSettings settings;
     const BatchCall call = ReadBatchCall(args, ReadBatchTimes(args, "join", settings), "join");

@@ -8,4 +8,4 @@
 // Reads [--head S T] [--tail S T] [--fade-in S] [--fade-out S] OUTDIR
 // SOURCE...; throws UsageError. Prints the output's log line on `out`;
 // ErrorText is non-empty unless every source was joined into the output.
-void RunJoin(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunJoin(CommandArgs& args, std::string& ErrorText, std::FILE* out);

@@ -5,7 +5,7 @@
 #include "CliTimes.h"
 #include "ListJoinDriver.h"
 
-void RunListJoin(const CommandArgs& args, std::string& ErrorText, std::FILE* out)
+void RunListJoin(CommandArgs& args, std::string& ErrorText, std::FILE* out)
 {
     BatchTimes times;
     const size_t at = ReadBatchTimes(args, "list-join", times);

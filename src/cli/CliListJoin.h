@@ -9,4 +9,4 @@
 // throws UsageError. Prints each output's log line on `out`; ErrorText is
 // non-empty unless at least one output was asked for and every one was
 // written.
-void RunListJoin(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunListJoin(CommandArgs& args, std::string& ErrorText, std::FILE* out);

@@ -156,7 +156,7 @@ PauseOptions ReadPauseOptions(const CommandArgs& args, size_t& at, PausePlacemen
     return options;
 }
 
-void RunPauses(const CommandArgs& args, std::string& ErrorText, std::FILE* out)
+void RunPauses(CommandArgs& args, std::string& ErrorText, std::FILE* out)
 {
     const PausesCall call = ReadPausesCall(args);
     PauseScanResult result;

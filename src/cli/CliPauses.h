@@ -25,4 +25,4 @@ bool ReadPauseOption(const CommandArgs& args, size_t& at, PauseOptions& options,
 // Reads the options and FILE (throws UsageError) and prints one line per
 // proposed time: its milliseconds, a tab, and its entry text on the cut face
 // for FILE's length. ErrorText as FindPauses leaves it.
-void RunPauses(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunPauses(CommandArgs& args, std::string& ErrorText, std::FILE* out);

@@ -4,7 +4,7 @@
 #include "CliPrompt.h"
 #include "RenameDriver.h"
 
-void RunRename(const CommandArgs& args, std::string& ErrorText, std::FILE* out)
+void RunRename(CommandArgs& args, std::string& ErrorText, std::FILE* out)
 {
     const auto lines = ListFileLines(args.text(0), ErrorText);
     if (!lines) return;

@@ -7,4 +7,4 @@
 
 // Reads LISTFILE. Prints each new path on `out`; ErrorText is non-empty
 // unless at least one rename was asked for and every one was done.
-void RunRename(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunRename(CommandArgs& args, std::string& ErrorText, std::FILE* out);

@@ -37,7 +37,7 @@ bool ReadSilenceCutOption(const CommandArgs& args, const std::string& option, si
     return true;
 }
 
-void RunTrimSilence(const CommandArgs& args, std::string& ErrorText, std::FILE*)
+void RunTrimSilence(CommandArgs& args, std::string& ErrorText, std::FILE*)
 {
     const SilenceCut cut = cutNamed(args.text(2), "trim-silence");
     const SilenceLevels levels{level(args.text(3), MaxLevel8, "LEVEL8"), level(args.text(4), MaxLevel16, "LEVEL16")};

@@ -15,4 +15,4 @@ bool ReadSilenceCutOption(const CommandArgs& args, const std::string& option, si
 
 // Reads SOURCE TARGET both|head|tail LEVEL8 LEVEL16 (throws UsageError) and
 // writes TARGET: SOURCE without its silent ends.
-void RunTrimSilence(const CommandArgs& args, std::string& ErrorText, std::FILE* out);
+void RunTrimSilence(CommandArgs& args, std::string& ErrorText, std::FILE* out);

@@ -46,11 +46,11 @@ std::string RequiredFolder(const std::string& folder, const std::string& command
     return folder;
 }
 
-BatchCall ReadBatchCall(const CommandArgs& args, size_t at, const std::string& command)
+BatchCall ReadBatchCall(CommandArgs& args, size_t at, const std::string& command)
 {
     if (at >= args.size() || args.size() - at < 2) throw UsageError(command + " needs OUTDIR and at least one SOURCE");
     BatchCall call;
     call.outputFolder = RequiredFolder(args.text(at++), command);
-    while (at < args.size()) call.sources.push_back(args.text(at++));
+    while (at < args.size()) call.sources.push_back(args.take(at++));
     return call;
 }

@@ -26,8 +26,9 @@ struct BatchCall {
     std::vector<std::string> sources;
 };
 
-// Reads OUTDIR and at least one SOURCE from `at` on. Throws UsageError naming `command`.
 // The output folder as given; wrong usage when it is empty.
 std::string RequiredFolder(const std::string& folder, const std::string& command);
 
-BatchCall ReadBatchCall(const CommandArgs& args, size_t at, const std::string& command);
+// Reads OUTDIR and at least one SOURCE from `at` on, taking the sources over
+// from `args`. Throws UsageError naming `command`.
+BatchCall ReadBatchCall(CommandArgs& args, size_t at, const std::string& command);

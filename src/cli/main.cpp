@@ -6,6 +6,7 @@
 #include <cstring>
 #include <exception>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CliArgs.h"
@@ -29,14 +30,14 @@ int usageError(const std::string& why)
     return ExitUsage;
 }
 
-int run(const Invocation& inv)
+int run(Invocation& inv)
 {
     InstallCliHost();
     InstallInterruptCleanup();
     if (inv.workBufferBytes) WorkBufSize = *inv.workBufferBytes;
     std::string errorText;
     try {
-        RunCommand(inv.command, inv.args, errorText, stdout);
+        RunCommand(inv.command, std::move(inv.args), errorText, stdout);
     } catch (const UsageError&) {
         throw;
     } catch (const std::exception& e) {
