@@ -210,6 +210,8 @@ void RequireUnchanged(const std::string& path, const uint8_t* data, size_t size)
     Require(readAll(path) == std::vector<uint8_t>(data, data + size), "a source file was modified");
 }
 
+bool SameFileBytes(const std::string& a, const std::string& b) { return readAll(a) == readAll(b); }
+
 void RequirePrefixUnchanged(const std::string& path, const uint8_t* data, size_t size, const char* what)
 {
     std::vector<uint8_t> now = readAll(path);

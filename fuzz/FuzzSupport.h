@@ -105,5 +105,8 @@ WrittenLayout RequireGrownLayout(const std::string& path);
 // The file still holds exactly these bytes.
 void RequireUnchanged(const std::string& path, const uint8_t* data, size_t size);
 
+// Both files hold the same bytes.
+bool SameFileBytes(const std::string& a, const std::string& b);
+
 // The file still begins with these bytes.
 void RequirePrefixUnchanged(const std::string& path, const uint8_t* data, size_t size, const char* what);
