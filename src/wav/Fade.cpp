@@ -19,38 +19,6 @@ const std::string LoadReadText = "読み込みに失敗しました・・・";
 const std::string SeekBackText = "読み込みに失敗しました2・・・";
 const std::string LoadWriteText = "書き込みに失敗しました・・・";
 
-struct FadeLengths {
-    int64_t in = 0;
-    int64_t out = 0;
-};
-
-// Both fades fit into the whole seconds of sound available, the fade-in first;
-// negative lengths count as none.
-FadeLengths ClipFades(int64_t in, int64_t out, int64_t available)
-{
-    FadeLengths f{std::max<int64_t>(in, 0), std::max<int64_t>(out, 0)};
-    if (f.in > available) {
-        f.in = available;
-        f.out = 0;
-    } else {
-        f.out = std::min(f.out, available - f.in);
-    }
-    return f;
-}
-
-FadeFormat FadeFormatOf(const WavHead& head, int64_t bytesPerSec)
-{
-    FadeFormat f;
-    f.blockAlign = head.blockAlign;
-    f.bytesPerSample = head.bytesPerSample();
-    // Every channel of a frame is faded, as far as the frame holds it; samples
-    // wider than 32 bits are no PCM this routine knows and stay as they are.
-    f.samplesPerFrame = f.bytesPerSample <= 4 ? std::min<int64_t>(head.channels, head.blockAlign / f.bytesPerSample) : 0;
-    f.stepBytes = bytesPerSec / 100;
-    f.longStep = f.stepBytes == 110 ? 111 : f.stepBytes == 220 ? 221 : 0;
-    return f;
-}
-
 // One fade region of the data and the texts of its failures ("F_IN", "F_OUT").
 struct FadeRegion {
     int64_t start = 0;

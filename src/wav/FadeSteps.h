@@ -4,6 +4,8 @@
 // from step to step (up from 0 for a fade-in, down from N - 1 for a fade-out).
 #include <cstdint>
 
+#include "WavHead.h"
+
 // What the steps need to know of a file's format.
 struct FadeFormat {
     int64_t blockAlign = 1;     // bytes per sample frame, at least 1
@@ -36,3 +38,14 @@ private:
 
 // sample x k / N, rounded to nearest with ties to even (0 <= k < N).
 int64_t ScaleSample(int64_t sample, int64_t k, int64_t n);
+
+// The whole seconds of each fade once both fit into the whole seconds of
+// sound available, the fade-in first; negative lengths count as none.
+struct FadeLengths {
+    int64_t in = 0;
+    int64_t out = 0;
+};
+FadeLengths ClipFades(int64_t in, int64_t out, int64_t available);
+
+// The fade steps' view of a file's format.
+FadeFormat FadeFormatOf(const WavHead& head, int64_t bytesPerSec);

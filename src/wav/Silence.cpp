@@ -62,9 +62,6 @@ SilenceParts SilenceOf(const WavHead& head, int32_t seconds, int32_t tenths)
             SilenceBytes(head.sampleRate, head.blockAlign, 0, tenths)};
 }
 
-// Unsigned 8-bit samples rest at their midpoint, wider signed ones at zero.
-uint8_t SilentByte(const WavHead& head) { return head.bytesPerSample() == 1 ? 0x80 : 0x00; }
-
 // One buffer pre-filled with the silent byte, written as often as needed.
 struct SilenceBuffer {
     SilenceBuffer() : size(SmallBufSize), bytes(AllocBuffer(size)) {}

@@ -6,6 +6,7 @@
 #include "BatchLogLine.h"
 #include "ConvertTexts.h"
 #include "HeadTexts.h"
+#include "OnePassConvert.h"
 #include "OutputFiles.h"
 #include "OutputNames.h"
 #include "OutputPublish.h"
@@ -42,7 +43,22 @@ void Finish(const std::string& draft, const BatchTimes& t, std::string& err)
     StampNow(draft);
 }
 
-// Converts one source into the draft: every step works on the draft.
+// The conversion of one source as one pass writes it.
+ConvertShape ShapeOf(const BatchTimes& t, const DataRange& kept)
+{
+    ConvertShape shape;
+    shape.headSeconds = t.headSeconds;
+    shape.headTenths = t.headTenths;
+    shape.kept = kept;
+    shape.fadeInSeconds = t.fadeInSeconds;
+    shape.fadeOutSeconds = t.fadeOutSeconds;
+    shape.tailSeconds = t.tailSeconds;
+    shape.tailTenths = t.tailTenths;
+    return shape;
+}
+
+// Converts one source into the draft: in one pass where it takes the source,
+// otherwise step by step, every step working on the draft.
 ConvertOutcome ConvertIntoDraft(const std::string& source, const std::string& draft, const ConvertSettings& s,
                                 const BatchTimes& t, std::string& err)
 {
@@ -53,6 +69,10 @@ ConvertOutcome ConvertIntoDraft(const std::string& source, const std::string& dr
     if (s.silenceCut != SilenceCut::Off) {
         FindSound(source, s.silenceCut, s.silenceLevels, sound, err);
         if (!err.empty()) return sound.silentOnly ? ConvertOutcome::SilentOnly : ConvertOutcome::Failed;
+    }
+    if (t.headSeconds + t.headTenths > 0 && ConvertInOnePass(source, draft, ShapeOf(t, sound.kept))) {
+        StampNow(draft);
+        return ConvertOutcome::Written;
     }
     if (!WriteBody(source, draft, t, sound.kept, err)) return ConvertOutcome::Failed;
     Finish(draft, t, err);
