@@ -13,7 +13,8 @@ void RunListJoin(CommandArgs& args, std::string& ErrorText, std::FILE* out)
     const auto lines = ListFileLines(args.text(at), ErrorText);
     if (!lines) return;
     RunBatchCommand(out, ErrorText, [&](const RunHooks& hooks) {
-        const ListJoinResult result = ListJoinBatch(*lines, times, hooks);
+        // The command line prints no list of the joined files: none is kept.
+        const ListJoinResult result = ListJoinBatch(*lines, times, hooks, false);
         return result.started && !result.stopped && result.failed == 0 && result.outputs > 0;
     });
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "BatchLogLine.h"
 #include "ConvertTexts.h"
@@ -179,7 +180,8 @@ private:
     void joined(const std::string& source)
     {
         ++result_.joined;
-        result_.usedLines.push_back(logLine(source));
+        std::string line = logLine(source);
+        if (result_.listsSources) result_.usedLines.push_back(std::move(line));
     }
 
     // The file's log line, or its bare path when it cannot be read again.

@@ -68,6 +68,7 @@ JoinResult JoinBatch(const std::vector<std::string>& sources, const std::string&
                      const JoinSettings& settings, const RunHooks& hooks, const AskSaveName& askSaveName)
 {
     JoinResult result;
+    result.listsSources = settings.listSources;
     result.started = CheckWorkBuffer();
     if (!result.started) return result;
     hooks.status(Started);

@@ -14,6 +14,7 @@
 struct JoinSettings : BatchTimes {
     bool ownNames = false;  // ask for the output's name through AskSaveName
     BatchTimesSource readTimes;  // when set, replaces the lengths above as each step reads them
+    bool listSources = true;  // the result lists each source's log line (the window shows them)
 };
 
 struct JoinResult {
@@ -23,6 +24,7 @@ struct JoinResult {
     bool stopped = false;  // the stop button or an Abort answer ended the run
     std::string output;    // the joined file; empty when none was written
     std::vector<std::string> usedLines;  // the log line of each source joined
+    bool listsSources = true;  // the caller's: false leaves usedLines empty (nothing shows them)
     std::string lastFolder;  // folder of the output, without trailing separator
 };
 

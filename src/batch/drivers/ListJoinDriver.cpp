@@ -67,6 +67,7 @@ void JoinListGroup(const std::vector<std::string>& group, const std::string& out
 {
     const std::string target = LowerCaseExtension(output);
     JoinResult joined;
+    joined.listsSources = result.listsSources;
     const BatchTimesSource fixed = [&times] { return times; };
     // An empty group writes nothing: the size check says so, with no question first.
     const std::optional<OutputNaming> naming =
@@ -76,9 +77,11 @@ void JoinListGroup(const std::vector<std::string>& group, const std::string& out
     AddGroup(joined, result);
 }
 
-ListJoinResult ListJoinBatch(const std::vector<std::string>& lines, const BatchTimes& times, const RunHooks& hooks)
+ListJoinResult ListJoinBatch(const std::vector<std::string>& lines, const BatchTimes& times, const RunHooks& hooks,
+                             bool listSources)
 {
     ListJoinResult result;
+    result.listsSources = listSources;
     result.started = CheckWorkBuffer();
     if (!result.started) return result;
     hooks.status(Started);

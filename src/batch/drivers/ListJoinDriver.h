@@ -15,6 +15,7 @@ struct ListJoinResult {
     int failed = 0;        // files left out, outputs skipped or refused, finishes that failed
     bool stopped = false;  // the stop button or an Abort answer ended the run
     std::vector<std::string> usedLines;  // the log line (or bare path) of each file joined
+    bool listsSources = true;  // usedLines is filled (the window shows it)
     std::string lastFolder;  // folder of the last output written, without trailing separator
 };
 
@@ -28,5 +29,7 @@ void JoinListGroup(const std::vector<std::string>& group, const std::string& out
 
 // The whole run over the list's lines (see ReadListJoinLine), with its start
 // and end messages and summary. Lines that give neither files nor an output
-// keep the group; files after the last output line are not joined.
-ListJoinResult ListJoinBatch(const std::vector<std::string>& lines, const BatchTimes& times, const RunHooks& hooks);
+// keep the group; files after the last output line are not joined. Without
+// `listSources` the result's usedLines stay empty (a command line shows none).
+ListJoinResult ListJoinBatch(const std::vector<std::string>& lines, const BatchTimes& times, const RunHooks& hooks,
+                             bool listSources = true);
