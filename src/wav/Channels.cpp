@@ -176,8 +176,10 @@ void splitChannels(const std::string& sourceFileName, std::list<MonoOutput>& out
         for (MonoOutput& out : outputs) out.err = err;
         return;
     }
+    // Each output holds one sample of every whole frame.
+    const int64_t monoBytes = head.fmtEnd() + 8 + head.dataSize / frame.align * frame.width;
     for (MonoOutput& out : outputs) {
-        if (!CreateTarget(out.file, out.name, sourceFileName, texts, out.err)) continue;
+        if (!CreateTarget(out.file, out.name, sourceFileName, texts, out.err, monoBytes)) continue;
         out.live = WriteTargetHead(out.file, head, head.fmtEnd());
         if (!out.live) out.err = texts.headerWriteFailed();
     }
@@ -230,7 +232,8 @@ bool swapFile(const std::string& sourceFileName, const std::string& targetFileNa
         return false;
     // The walk left the source at its first sample byte.
     TargetFile target;
-    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
+    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err, head.fmtEnd() + 8 + head.dataSize))
+        return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {
         err = texts.headerWriteFailed();
         return false;

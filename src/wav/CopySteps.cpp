@@ -21,9 +21,12 @@ bool SeekToData(WavFile& source, const WavHead& head, const HeadTexts& texts, st
 }
 
 bool CreateTarget(TargetFile& out, const std::string& path, const std::string& sourcePath,
-                  const HeadTexts& texts, std::string& err)
+                  const HeadTexts& texts, std::string& err, int64_t bytes)
 {
-    if (out.create(path, sourcePath)) return true;
+    if (out.create(path, sourcePath)) {
+        out.reserve(bytes);
+        return true;
+    }
     err = texts.createFailed(path);
     return false;
 }
@@ -70,7 +73,7 @@ bool WriteCopy(WavFile& source, const std::string& sourcePath, const WavHead& he
         !SeekToData(source, head, texts, err))
         return false;
     TargetFile target;
-    if (!CreateTarget(target, targetPath, sourcePath, texts, err)) return false;
+    if (!CreateTarget(target, targetPath, sourcePath, texts, err, head.fmtEnd() + 8 + head.dataSize)) return false;
     if (!WriteTargetHead(target, head, head.fmtEnd())) {
         err = texts.headerWriteFailed();
         return false;

@@ -23,9 +23,11 @@ bool SeekToData(WavFile& source, const WavHead& head, const HeadTexts& texts, st
 
 // Starts a new target file (see TargetFile; the create-failed text when it is
 // refused). A target that is the source itself is refused: replacing it would
-// destroy the source.
+// destroy the source. Room for its `bytes`, when known, is set aside at once:
+// on file systems that allocate block by block as a file grows, that makes
+// writing it markedly faster.
 bool CreateTarget(TargetFile& out, const std::string& path, const std::string& sourcePath,
-                  const HeadTexts& texts, std::string& err);
+                  const HeadTexts& texts, std::string& err, int64_t bytes = 0);
 
 // Gives the finished target its name; the create-failed text when it cannot.
 bool CommitTarget(TargetFile& out, const std::string& path, const HeadTexts& texts, std::string& err);

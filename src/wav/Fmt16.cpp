@@ -66,7 +66,7 @@ bool fmt18To16(const std::string& sourceFileName, const std::string& targetFileN
         !SeekToData(source, head, texts, err))
         return false;
     TargetFile target;
-    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err)) return false;
+    if (!CreateTarget(target, targetFileName, sourceFileName, texts, err, fmtEnd + 8 + head.dataSize)) return false;
     if (!WriteAll(target, head.buf.data(), fmtEnd)) {
         err = FmtWriteText;
         return false;
