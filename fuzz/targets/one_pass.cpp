@@ -3,11 +3,8 @@
 // leaves to them, it leaves without a file.
 #include <filesystem>
 
-#include "Fade.h"
 #include "FuzzSupport.h"
 #include "OnePassConvert.h"
-#include "Silence.h"
-#include "WavAppend.h"
 
 namespace {
 
@@ -29,17 +26,6 @@ ConvertShape ShapeFrom(const InputParams& params)
     return s;
 }
 
-std::string ByTheSteps(const std::string& source, const std::string& target, const ConvertShape& s)
-{
-    std::string err;
-    AddHeadSilence(source, target, s.headSeconds, s.headTenths, err);
-    if (err.empty()) WavAppendRange(source, target, s.kept, err);
-    if (err.empty() && (s.fadeInSeconds > 0 || s.fadeOutSeconds > 0))
-        FadeInOut(target, err, s.fadeInSeconds, s.fadeOutSeconds, s.headSeconds, s.headTenths);
-    if (err.empty() && s.tailSeconds + s.tailTenths > 0) AddTailSilence(target, s.tailSeconds, s.tailTenths, err);
-    return err;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -50,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string source = WriteFuzzFile("source.wav", data, size);
     const std::string steps = FreshFuzzPath("steps.wav");
     const std::string pass = FreshFuzzPath("pass.wav");
-    const std::string err = ByTheSteps(source, steps, shape);
+    std::string err;
+    ConvertStepByStep(source, steps, shape, err);
     const bool taken = ConvertInOnePass(source, pass, shape);
     RequireUnchanged(source, data, size);
     Require(taken == std::filesystem::exists(pass), "the one pass left a file it did not take, or none it took");

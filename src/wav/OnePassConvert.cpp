@@ -6,9 +6,12 @@
 #include "BlockCopy.h"
 #include "CopySteps.h"
 #include "EngineHost.h"
+#include "Fade.h"
 #include "FadeSteps.h"
 #include "Silence.h"
 #include "TargetFile.h"
+#include "WavAppend.h"
+#include "WavCopy.h"
 #include "WavHead.h"
 #include "WavOutput.h"
 #include "WorkBuffers.h"
@@ -173,4 +176,20 @@ bool ConvertInOnePass(const std::string& source, const std::string& target, cons
     }
     ProcessPendingMessages();
     return written;
+}
+
+void ConvertStepByStep(const std::string& source, const std::string& target, const ConvertShape& shape,
+                       std::string& ErrorText)
+{
+    ErrorText.clear();
+    if (shape.headSeconds + shape.headTenths <= 0) {
+        CopyWavRange(source, target, shape.kept, ErrorText);
+    } else {
+        AddHeadSilence(source, target, shape.headSeconds, shape.headTenths, ErrorText);
+        if (ErrorText.empty()) WavAppendRange(source, target, shape.kept, ErrorText);
+    }
+    if (ErrorText.empty() && (shape.fadeInSeconds > 0 || shape.fadeOutSeconds > 0))
+        FadeInOut(target, ErrorText, shape.fadeInSeconds, shape.fadeOutSeconds, shape.headSeconds, shape.headTenths);
+    if (ErrorText.empty() && shape.tailSeconds + shape.tailTenths > 0)
+        AddTailSilence(target, shape.tailSeconds, shape.tailTenths, ErrorText);
 }

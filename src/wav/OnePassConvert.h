@@ -26,3 +26,11 @@ struct ConvertShape {
 // written whole; false when nothing was written. Head silence is part of
 // every conversion it takes.
 bool ConvertInOnePass(const std::string& source, const std::string& target, const ConvertShape& shape);
+
+// The same conversion step by step, each step working on the target: head
+// silence and the kept samples appended (a copy of them when no head silence
+// is asked for), the fades when one is asked for, the tail silence when it
+// is. ErrorText is empty when every step succeeded, else the first failing
+// step's text.
+void ConvertStepByStep(const std::string& source, const std::string& target, const ConvertShape& shape,
+                       std::string& ErrorText);

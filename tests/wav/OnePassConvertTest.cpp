@@ -5,25 +5,10 @@
 #include <filesystem>
 
 #include "EngineTest.h"
-#include "Fade.h"
 #include "OnePassConvert.h"
-#include "Silence.h"
 #include "TestWav.h"
-#include "WavAppend.h"
 
 namespace {
-
-// The steps one after the other, as a conversion runs them; their text.
-std::string ByTheSteps(const std::string& source, const std::string& target, const ConvertShape& s)
-{
-    std::string err;
-    AddHeadSilence(source, target, s.headSeconds, s.headTenths, err);
-    if (err.empty()) WavAppendRange(source, target, s.kept, err);
-    if (err.empty() && (s.fadeInSeconds > 0 || s.fadeOutSeconds > 0))
-        FadeInOut(target, err, s.fadeInSeconds, s.fadeOutSeconds, s.headSeconds, s.headTenths);
-    if (err.empty() && s.tailSeconds + s.tailTenths > 0) AddTailSilence(target, s.tailSeconds, s.tailTenths, err);
-    return err;
-}
 
 WavSpec Spec(uint16_t channels, uint16_t bits, uint32_t rate, size_t bytes, uint32_t seed)
 {
@@ -58,7 +43,8 @@ protected:
         const std::string source = dir.write("in.wav", spec.build());
         std::filesystem::remove(dir.file("steps.wav"));
         std::filesystem::remove(dir.file("pass.wav"));
-        const std::string err = ByTheSteps(source, dir.file("steps.wav"), shape);
+        std::string err;
+        ConvertStepByStep(source, dir.file("steps.wav"), shape, err);
         const bool taken = ConvertInOnePass(source, dir.file("pass.wav"), shape);
         if (!taken) {
             EXPECT_FALSE(std::filesystem::exists(dir.file("pass.wav"))) << what;

@@ -20,30 +20,7 @@ using namespace ConvertTexts;
 
 namespace {
 
-// Writes the draft as head silence and the kept samples of the source, or
-// as a plain copy of them.
-bool WriteBody(const std::string& source, const std::string& draft, const BatchTimes& t, const DataRange& kept,
-               std::string& err)
-{
-    if (t.headSeconds + t.headTenths <= 0) {
-        CopyWavRange(source, draft, kept, err);
-        return err.empty();
-    }
-    AddHeadSilence(source, draft, t.headSeconds, t.headTenths, err);
-    if (err.empty()) WavAppendRange(source, draft, kept, err);
-    return err.empty();
-}
-
-// The fades on the written data, then the tail silence.
-void Finish(const std::string& draft, const BatchTimes& t, std::string& err)
-{
-    if (t.fadeInSeconds > 0 || t.fadeOutSeconds > 0)
-        FadeInOut(draft, err, t.fadeInSeconds, t.fadeOutSeconds, t.headSeconds, t.headTenths);
-    if (err.empty() && t.tailSeconds + t.tailTenths > 0) AddTailSilence(draft, t.tailSeconds, t.tailTenths, err);
-    StampNow(draft);
-}
-
-// The conversion of one source as one pass writes it.
+// The conversion the engine is asked for: silence, kept samples, fades.
 ConvertShape ShapeOf(const BatchTimes& t, const DataRange& kept)
 {
     ConvertShape shape;
@@ -70,13 +47,12 @@ ConvertOutcome ConvertIntoDraft(const std::string& source, const std::string& dr
         FindSound(source, s.silenceCut, s.silenceLevels, sound, err);
         if (!err.empty()) return sound.silentOnly ? ConvertOutcome::SilentOnly : ConvertOutcome::Failed;
     }
-    if (t.headSeconds + t.headTenths > 0 && ConvertInOnePass(source, draft, ShapeOf(t, sound.kept))) {
-        StampNow(draft);
-        return ConvertOutcome::Written;
-    }
-    if (!WriteBody(source, draft, t, sound.kept, err)) return ConvertOutcome::Failed;
-    Finish(draft, t, err);
-    return err.empty() ? ConvertOutcome::Written : ConvertOutcome::Failed;
+    const ConvertShape shape = ShapeOf(t, sound.kept);
+    if (!(t.headSeconds + t.headTenths > 0 && ConvertInOnePass(source, draft, shape)))
+        ConvertStepByStep(source, draft, shape, err);
+    if (!err.empty()) return ConvertOutcome::Failed;
+    StampNow(draft);
+    return ConvertOutcome::Written;
 }
 
 // One batch run's state and steps.
