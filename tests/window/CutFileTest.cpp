@@ -48,14 +48,7 @@ protected:
     // A mono 8-bit file of `seconds` of noise in sounds/.
     QString makeWav(const std::string& name, int seconds)
     {
-        QDir().mkpath(qpath("sounds"));
-        WavSpec wav;
-        wav.sampleRate = kRate;
-        wav.channels = 1;
-        wav.bits = 8;
-        wav.data = NoiseBytes(static_cast<size_t>(seconds) * kRate, static_cast<uint32_t>(seconds));
-        WriteFileBytes(path("sounds/" + name), wav.build());
-        return qpath("sounds/" + name);
+        return monoSound(name, kRate, NoiseBytes(static_cast<size_t>(seconds) * kRate, static_cast<uint32_t>(seconds)));
     }
     void writeProgramFile(const std::string& name, const QByteArray& text) { WriteFile(programPath(name), text); }
 

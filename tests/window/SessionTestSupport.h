@@ -63,16 +63,7 @@ protected:
     }
 
     // A mono 8 kHz file of `ms` milliseconds in sounds/.
-    QString sound(const std::string& name, int ms)
-    {
-        WavSpec wav;
-        wav.channels = 1;
-        wav.bits = 8;
-        wav.sampleRate = 8000;
-        wav.data = Bytes(static_cast<size_t>(ms) * 8, 128);
-        WriteFileBytes(path("sounds/" + name), wav.build());
-        return qpath("sounds/" + name);
-    }
+    QString sound(const std::string& name, int ms) { return monoSound(name, 8000, Bytes(static_cast<size_t>(ms) * 8, 128)); }
 
     // The session's window, shown once stage B has run (null when it never did).
     static std::unique_ptr<TTALVO_VANTRO> StartWindow(VantroSession& session)

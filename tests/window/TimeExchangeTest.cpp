@@ -54,14 +54,7 @@ protected:
         // Noise never stays within the level long: no pause inside it.
         for (size_t i = 0; i < data.size(); ++i)
             if (data[i] >= 126 && data[i] <= 130 && !IsSilence(lengths, i)) data[i] = 200;
-        WavSpec wav;
-        wav.sampleRate = kRate;
-        wav.channels = 1;
-        wav.bits = 8;
-        wav.data = data;
-        QDir().mkpath(qpath("sounds"));
-        WriteFileBytes(path("sounds/talk.wav"), wav.build());
-        return qpath("sounds/talk.wav");
+        return monoSound("talk.wav", kRate, data);
     }
     static bool IsSilence(const std::vector<int>& lengths, size_t at)
     {

@@ -19,6 +19,7 @@
 #include "RecordingDesktop.h"
 #include "ScopedEnvironment.h"
 #include "TempHome.h"
+#include "TestWav.h"
 
 // A temporary user: HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_RUNTIME_DIR
 // below one temporary folder, so the program folder is
@@ -44,6 +45,19 @@ protected:
     QString qpath(const std::string& relative) const { return QString::fromStdString(path(relative)); }
     // A file in the temporary user's program folder.
     QString programPath(const std::string& name) const { return qpath("data/TALVO SOFT32/VANTRO/" + name); }
+
+    // A mono 8-bit file `name` in sounds/ holding `samples` at `rate` frames a second.
+    QString monoSound(const std::string& name, uint32_t rate, const Bytes& samples) const
+    {
+        WavSpec wav;
+        wav.sampleRate = rate;
+        wav.channels = 1;
+        wav.bits = 8;
+        wav.data = samples;
+        QDir().mkpath(qpath("sounds"));
+        WriteFileBytes(path("sounds/" + name), wav.build());
+        return qpath("sounds/" + name);
+    }
 
     static QByteArray FileBytes(const QString& path)
     {

@@ -66,14 +66,7 @@ protected:
         data.insert(data.end(), after.begin(), after.end());
         for (size_t i = 0; i < data.size(); ++i)
             if ((i < 2000 || i >= 3500) && data[i] >= 126 && data[i] <= 130) data[i] = 200;
-        WavSpec wav;
-        wav.sampleRate = 1000;
-        wav.channels = 1;
-        wav.bits = 8;
-        wav.data = data;
-        QDir().mkpath(qpath("sounds"));
-        WriteFileBytes(path("sounds/talk.wav"), wav.build());
-        return qpath("sounds/talk.wav");
+        return monoSound("talk.wav", 1000, data);
     }
 };
 
